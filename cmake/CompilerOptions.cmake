@@ -1,0 +1,11 @@
+# One interface target carries the warning and sanitizer flags; every target links it.
+add_library(vk_compiler_options INTERFACE)
+target_compile_options(vk_compiler_options INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(vk_compiler_options INTERFACE QT_NO_KEYWORDS)
+if(VK_WARNINGS_AS_ERRORS)
+  target_compile_options(vk_compiler_options INTERFACE -Werror)
+endif()
+if(VK_SANITIZE)
+  target_compile_options(vk_compiler_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+  target_link_options(vk_compiler_options INTERFACE -fsanitize=address,undefined)
+endif()
