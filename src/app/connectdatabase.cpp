@@ -1,19 +1,17 @@
 #include "connectdatabase.h"
 
-#include "loginhistory.h"
-#include "logonsettings.h"
-#include "platforminfo.h"
-
 #include "db/connection.h"
 #include "db/error.h"
 #include "db/sqlliteral.h"
+#include "loginhistory.h"
+#include "logonsettings.h"
+#include "platforminfo.h"
 
 namespace app {
 
 namespace {
 
-bool tryOpen(db::Connection &connection)
-{
+bool tryOpen(db::Connection &connection) {
     try {
         connection.open();
     } catch (const vk::Error &) {
@@ -25,8 +23,7 @@ bool tryOpen(db::Connection &connection)
 } // namespace
 
 bool connectDatabase(db::Connection &connection, const QString &sqlPort, const QString &openPort,
-                     const QString &pc, const QString &stredisko, const QString &modul)
-{
+                     const QString &pc, const QString &stredisko, const QString &modul) {
     if (!openPort.isEmpty()) {
         connection.setPort(portNumber(openPort));
         if (tryOpen(connection)) {
@@ -54,6 +51,10 @@ bool connectDatabase(db::Connection &connection, const QString &sqlPort, const Q
     record.mverze = platform::exeVersionText();
     record.datumcas = sql::dateTimeText(QDateTime::currentDateTime());
     connection.exec(historyInsertStatement(record));
+    // Unattended runs work with auto-commit off; the login row must not vanish with the
+    // connection that "do lišty" closes.
+    if (!connection.autoCommit())
+        connection.exec(QStringLiteral("commit"));
     return true;
 }
 

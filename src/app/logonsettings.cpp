@@ -1,13 +1,11 @@
 #include "logonsettings.h"
 
-#include "inifile.h"
-
 #include "db/error.h"
+#include "inifile.h"
 
 namespace app {
 
-LogonSettings readLogonSettings(const QString &path)
-{
+LogonSettings readLogonSettings(const QString &path) {
     IniFile file(path);
     file.load();
     const QString section = QStringLiteral("LogON");
@@ -22,8 +20,7 @@ LogonSettings readLogonSettings(const QString &path)
     return settings;
 }
 
-unsigned int portNumber(const QString &text)
-{
+unsigned int portNumber(const QString &text) {
     bool ok = false;
     const int port = text.trimmed().toInt(&ok);
     if (!ok || port < 0 || port > 65535)

@@ -17,11 +17,10 @@ struct MainState {
 
     // the list's inputs besides the filter and the order
     bool archive = false;
-    int typeIndex = 0;  // 0 receipts, 1 issues, 2 all documents
-    QString yearText;   // the year selector's text; empty or "Vše" means all years
+    int typeIndex = 0; // 0 receipts, 1 issues, 2 all documents
+    QString yearText;  // the year selector's text; empty or "Vše" means all years
     bool multiSelect = false;
     bool unattended = false;
-
 };
 
 } // namespace app

@@ -12,8 +12,7 @@ const QString yearKey = QStringLiteral("suiComboBoxRok_ItemIndex");
 
 } // namespace
 
-StoredValues StoredValues::load(const QString &iniPath)
-{
+StoredValues StoredValues::load(const QString &iniPath) {
     app::IniFile file(iniPath);
     file.load();
     StoredValues values;
@@ -22,8 +21,7 @@ StoredValues StoredValues::load(const QString &iniPath)
     return values;
 }
 
-void StoredValues::save(const QString &iniPath) const
-{
+void StoredValues::save(const QString &iniPath) const {
     app::IniFile file(iniPath);
     file.load();
     file.setValue(section, fileNameKey, openDialogFileName);

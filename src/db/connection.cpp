@@ -9,8 +9,7 @@ namespace db {
 
 namespace {
 
-ColumnKind kindOf(const MYSQL_FIELD &field)
-{
+ColumnKind kindOf(const MYSQL_FIELD &field) {
     switch (field.type) {
     case MYSQL_TYPE_TINY:
     case MYSQL_TYPE_SHORT:
@@ -45,8 +44,7 @@ ColumnKind kindOf(const MYSQL_FIELD &field)
     }
 }
 
-QList<Column> columnsOf(MYSQL_RES *result)
-{
+QList<Column> columnsOf(MYSQL_RES *result) {
     const unsigned int count = mysql_num_fields(result);
     const MYSQL_FIELD *fields = mysql_fetch_fields(result);
     QList<Column> columns;
@@ -66,27 +64,22 @@ using ResultHandle = std::unique_ptr<MYSQL_RES, ResultFree>;
 
 } // namespace
 
-void Connection::Closer::operator()(st_mysql *handle) const
-{
+void Connection::Closer::operator()(st_mysql *handle) const {
     mysql_close(handle);
 }
 
 Connection::Connection(QObject *parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
 Connection::~Connection() = default;
 
-void Connection::setAutoCommit(bool on)
-{
+void Connection::setAutoCommit(bool on) {
     m_autoCommit = on;
     if (m_handle && mysql_autocommit(m_handle.get(), on))
         fail();
 }
 
-void Connection::open()
-{
+void Connection::open() {
     if (m_handle)
         return;
     std::unique_ptr<st_mysql, Closer> handle(mysql_init(nullptr));
@@ -101,11 +94,12 @@ void Connection::open()
     const QByteArray password = cp1250::encode(m_settings.password);
     const QByteArray database = cp1250::encode(m_settings.database);
     const QByteArray socket = m_settings.socket.toLocal8Bit();
-    if (!mysql_real_connect(handle.get(), host.constData(), user.constData(),
-                            password.constData(), database.constData(), m_settings.port,
+    if (!mysql_real_connect(handle.get(), host.constData(), user.constData(), password.constData(),
+                            database.constData(), m_settings.port,
                             socket.isEmpty() ? nullptr : socket.constData(), 0)) {
-        throw DbError(mysql_errno(handle.get()), cp1250::decode(mysql_error(handle.get()),
-                                                                qstrlen(mysql_error(handle.get()))));
+        throw DbError(
+            mysql_errno(handle.get()),
+            cp1250::decode(mysql_error(handle.get()), qstrlen(mysql_error(handle.get()))));
     }
     m_handle = std::move(handle);
     try {
@@ -118,28 +112,24 @@ void Connection::open()
     }
 }
 
-void Connection::close()
-{
+void Connection::close() {
     if (!m_handle)
         return;
     Q_EMIT aboutToClose();
     m_handle.reset();
 }
 
-void Connection::ensureOpen()
-{
+void Connection::ensureOpen() {
     if (!m_handle)
         open();
 }
 
-void Connection::fail()
-{
+void Connection::fail() {
     const char *message = mysql_error(m_handle.get());
     throw DbError(mysql_errno(m_handle.get()), cp1250::decode(message, qstrlen(message)));
 }
 
-void Connection::send(QByteArrayView statement)
-{
+void Connection::send(QByteArrayView statement) {
     if (mysql_real_query(m_handle.get(), statement.data(), statement.size()))
         fail();
     // drain every result the statement produced, or the next one is refused
@@ -155,19 +145,16 @@ void Connection::send(QByteArrayView statement)
     }
 }
 
-void Connection::exec(const QString &statement)
-{
+void Connection::exec(const QString &statement) {
     execEncoded(cp1250::encode(statement));
 }
 
-void Connection::execEncoded(QByteArrayView statement)
-{
+void Connection::execEncoded(QByteArrayView statement) {
     ensureOpen();
     send(statement);
 }
 
-ResultSet Connection::query(const QString &statement)
-{
+ResultSet Connection::query(const QString &statement) {
     ensureOpen();
     const QByteArray encoded = cp1250::encode(statement);
     if (mysql_real_query(m_handle.get(), encoded.constData(), encoded.size()))

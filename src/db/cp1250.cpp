@@ -11,8 +11,7 @@ struct Tables {
     std::array<char16_t, 256> toUnicode{};
     QHash<char16_t, char> fromUnicode;
 
-    Tables()
-    {
+    Tables() {
         QStringDecoder decoder("windows-1250");
         for (int byte = 0; byte < 256; ++byte) {
             const char c = static_cast<char>(byte);
@@ -25,8 +24,7 @@ struct Tables {
     }
 };
 
-const Tables &tables()
-{
+const Tables &tables() {
     static const Tables instance;
     return instance;
 }
@@ -35,8 +33,7 @@ const Tables &tables()
 
 namespace cp1250 {
 
-QString decode(const char *data, qsizetype size)
-{
+QString decode(const char *data, qsizetype size) {
     const auto &table = tables().toUnicode;
     QString text(size, Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
@@ -45,8 +42,7 @@ QString decode(const char *data, qsizetype size)
     return text;
 }
 
-QByteArray encode(const QString &text)
-{
+QByteArray encode(const QString &text) {
     const auto &table = tables().fromUnicode;
     QByteArray bytes;
     bytes.reserve(text.size());

@@ -13,9 +13,8 @@ namespace {
 
 enum class TransactionStep { None, Begin, End };
 
-TransactionStep transactionStepOf(const QByteArray &statement)
-{
-    const QByteArray keyword = statement.left(statement.indexOf(' ')).trimmed().toUpper();
+TransactionStep transactionStepOf(const QByteArray &statement) {
+    const QByteArray keyword = statement.simplified().split(' ').value(0).toUpper();
     if (keyword == "BEGIN" || keyword == "START")
         return TransactionStep::Begin;
     if (keyword == "COMMIT" || keyword == "ROLLBACK")
@@ -25,8 +24,7 @@ TransactionStep transactionStepOf(const QByteArray &statement)
 
 } // namespace
 
-QList<QByteArray> ScriptRunner::split(const QByteArray &script)
-{
+QList<QByteArray> ScriptRunner::split(const QByteArray &script) {
     QList<QByteArray> statements;
     char quote = 0;
     qsizetype start = 0;
@@ -53,30 +51,26 @@ QList<QByteArray> ScriptRunner::split(const QByteArray &script)
     return statements;
 }
 
-void ScriptRunner::addLine(const QString &line)
-{
+void ScriptRunner::addLine(const QString &line) {
     m_script += cp1250::encode(line);
     m_script += '\n';
 }
 
-void ScriptRunner::loadFromFile(const QString &path)
-{
+void ScriptRunner::loadFromFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw vk::Error::fileUnreadable(path, file.errorString());
     m_script = file.readAll();
 }
 
-void ScriptRunner::saveToFile(const QString &path) const
-{
+void ScriptRunner::saveToFile(const QString &path) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(m_script) != m_script.size() ||
         !file.commit())
         throw vk::Error::fileUnwritable(path, file.errorString());
 }
 
-void ScriptRunner::run(Connection &connection) const
-{
+void ScriptRunner::run(Connection &connection) const {
     bool inTransaction = false;
     for (const QByteArray &statement : split(m_script)) {
         try {

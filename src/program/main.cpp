@@ -5,8 +5,7 @@
 #include <QDir>
 #include <QTimer>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vovuvaKOR"));
 
@@ -19,6 +18,9 @@ int main(int argc, char *argv[])
                      &ui::MainWindow::bringToFront);
     window.start();
     window.show();
+    // Lets a run without a display show what the window looks like.
+    if (const QString shot = qEnvironmentVariable("VOVUVAKOR_SCREENSHOT"); !shot.isEmpty())
+        QTimer::singleShot(1500, &window, [&window, shot] { window.grab().save(shot); });
     if (!alone) {
         // The running instance has come forward; this one has connected and written its
         // login row, and ends now without touching the running one's stored values.

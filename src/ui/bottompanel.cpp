@@ -20,8 +20,7 @@ namespace {
 
 template <typename Control>
 Control *place(Control *control, const char *name, int left, int top, int width = -1,
-               int height = -1)
-{
+               int height = -1) {
     control->setObjectName(QString::fromLatin1(name));
     const QSize hint = control->sizeHint();
     control->setGeometry(left, top, width < 0 ? hint.width() : width,
@@ -29,16 +28,14 @@ Control *place(Control *control, const char *name, int left, int top, int width 
     return control;
 }
 
-QPushButton *button(QWidget *parent, const QString &caption, const char *name, int left,
-                    int top, int width, int height)
-{
+QPushButton *button(QWidget *parent, const QString &caption, const char *name, int left, int top,
+                    int width, int height) {
     return place(new QPushButton(caption, parent), name, left, top, width, height);
 }
 
 } // namespace
 
-QStringList BottomPanel::yearEntries(int currentYear)
-{
+QStringList BottomPanel::yearEntries(int currentYear) {
     QStringList entries{QStringLiteral("Vše")};
     for (int year = currentYear; year >= 2013; --year)
         entries << QString::number(year);
@@ -46,13 +43,13 @@ QStringList BottomPanel::yearEntries(int currentYear)
 }
 
 BottomPanel::BottomPanel(QWidget *parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(QStringLiteral("suiPanel2"));
     setFixedHeight(Height);
 
     doListy = button(this, QStringLiteral("do lišty"), "suiButton1", 20, 18, 80, 48);
-    nacistVazniList = button(this, QStringLiteral("Načíst vážní list"), "Button1", 125, 18, 130, 48);
+    nacistVazniList =
+        button(this, QStringLiteral("Načíst vážní list"), "Button1", 125, 18, 130, 48);
 
     rok = place(new QComboBox(this), "suiComboBoxRok", 275, 28, 70);
     QFont large = rok->font();
@@ -67,7 +64,7 @@ BottomPanel::BottomPanel(QWidget *parent)
     typ = place(new QGroupBox(this), "suiRadioGroupTyp", 360, 2, 126, 72);
     typButtons = new QButtonGroup(this);
     auto *typLayout = new QVBoxLayout(typ);
-    typLayout->setContentsMargins(8, 4, 4, 4);
+    typLayout->setContentsMargins(6, 2, 2, 2);
     const QStringList types{QStringLiteral("pouze příjem"), QStringLiteral("pouze výdej"),
                             QStringLiteral("všechny doklady")};
     for (int i = 0; i < types.size(); ++i) {
@@ -92,14 +89,17 @@ BottomPanel::BottomPanel(QWidget *parent)
 
     fakturaFrame = place(new QFrame(this), "Panel1", 874, 6, 239, 67);
     fakturaFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    uhradaFaktur = place(new QCheckBox(QStringLiteral("úhrada faktur"), fakturaFrame),
-                         "suiCheckBox1", 18, 7);
-    zapsatFakturu = button(fakturaFrame, QStringLiteral("Zapsat fakturu"), "suiButton4", 19, 35, 80, 27);
+    uhradaFaktur =
+        place(new QCheckBox(QStringLiteral("úhrada faktur"), fakturaFrame), "suiCheckBox1", 18, 7);
+    zapsatFakturu =
+        button(fakturaFrame, QStringLiteral("Zapsat fakturu"), "suiButton4", 19, 35, 80, 27);
     zapsatFakturu->setEnabled(false);
     cisloFaktury = place(new QLineEdit(fakturaFrame), "suiEdit1", 130, 10, 95);
     cisloFaktury->setEnabled(false);
-    datumFaktury = place(new QDateEdit(QDate::currentDate(), fakturaFrame), "DateEdit1", 130, 35, 95);
+    datumFaktury =
+        place(new QDateEdit(QDate::currentDate(), fakturaFrame), "DateEdit1", 130, 35, 95);
     datumFaktury->setCalendarPopup(true);
+    datumFaktury->setDisplayFormat(QStringLiteral("d.M.yyyy"));
     datumFaktury->setEnabled(false);
 
     zapisDodavky = button(this, QStringLiteral("Zápis dodávky"), "suiButton5", 1134, 18, 110, 48);

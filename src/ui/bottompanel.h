@@ -29,14 +29,14 @@ public:
     QComboBox *rok;               // suiComboBoxRok
     QGroupBox *typ;               // suiRadioGroupTyp
     QButtonGroup *typButtons;
-    QCheckBox *dosaditKc;     // suiCheckBox3
-    QPushButton *dosadit;     // suiButton2
-    QPushButton *tiskTabulky; // suiButton3
-    QLabel *skladLabel;       // Label1
-    QLineEdit *sklad;         // suiEdit2
-    QPushButton *zmenitSklad; // suiButton6
-    QFrame *fakturaFrame;     // Panel1
-    QCheckBox *uhradaFaktur;  // suiCheckBox1
+    QCheckBox *dosaditKc;       // suiCheckBox3
+    QPushButton *dosadit;       // suiButton2
+    QPushButton *tiskTabulky;   // suiButton3
+    QLabel *skladLabel;         // Label1
+    QLineEdit *sklad;           // suiEdit2
+    QPushButton *zmenitSklad;   // suiButton6
+    QFrame *fakturaFrame;       // Panel1
+    QCheckBox *uhradaFaktur;    // suiCheckBox1
     QPushButton *zapsatFakturu; // suiButton4
     QLineEdit *cisloFaktury;    // suiEdit1
     QDateEdit *datumFaktury;    // DateEdit1

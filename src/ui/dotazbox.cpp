@@ -8,8 +8,7 @@ namespace ui {
 
 namespace {
 
-QMessageBox::Icon messageBoxIcon(DotazBox::Icon icon)
-{
+QMessageBox::Icon messageBoxIcon(DotazBox::Icon icon) {
     switch (icon) {
     case DotazBox::Icon::Warning:
         return QMessageBox::Warning;
@@ -27,8 +26,7 @@ QMessageBox::Icon messageBoxIcon(DotazBox::Icon icon)
 
 } // namespace
 
-int DotazBox::show(QWidget *parent) const
-{
+int DotazBox::show(QWidget *parent) const {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("dotaz"));
     box.setWindowTitle(caption);
@@ -59,8 +57,7 @@ int DotazBox::show(QWidget *parent) const
     return Cancel;
 }
 
-int DotazBox::inform(const QString &message, Icon messageIcon, QWidget *parent)
-{
+int DotazBox::inform(const QString &message, Icon messageIcon, QWidget *parent) {
     text = message;
     icon = messageIcon;
     buttonCount = 1;

@@ -1,9 +1,8 @@
 #include "mainwindow.h"
 
-#include "errorguard.h"
-
 #include "app/startup.h"
 #include "app/storedvalues.h"
+#include "errorguard.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,8 +27,7 @@ constexpr int importCheckMilliseconds = 5000;
 MainWindow::MainWindow(app::AppPaths paths, QStringList arguments, QWidget *parent)
     : QMainWindow(parent)
     , m_paths(std::move(paths))
-    , m_arguments(std::move(arguments))
-{
+    , m_arguments(std::move(arguments)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(title());
     setFont(QFont(QStringLiteral("Tahoma"), 8));
@@ -55,14 +53,12 @@ MainWindow::MainWindow(app::AppPaths paths, QStringList arguments, QWidget *pare
     connectActions();
 }
 
-MainWindow::~MainWindow()
-{
+MainWindow::~MainWindow() {
     if (m_state.deleteLayoutOnExit)
         QFile::remove(m_paths.inWorkingDir(QStringLiteral("vazlab.slo")));
 }
 
-void MainWindow::buildListPanel()
-{
+void MainWindow::buildListPanel() {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("suiPanel1"));
     auto *layout = new QVBoxLayout(panel);
@@ -76,18 +72,17 @@ void MainWindow::buildListPanel()
     m_grid->setObjectName(QStringLiteral("suiDBGrid1"));
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_grid, 1);
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { m_menus.gridMenu->popup(m_grid->viewport()->mapToGlobal(at)); });
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        m_menus.gridMenu->popup(m_grid->viewport()->mapToGlobal(at));
+    });
 }
 
-void MainWindow::connectActions()
-{
+void MainWindow::connectActions() {
     connect(m_menus.opravdu, &QAction::triggered, this, &QWidget::close);
     connect(m_bottom->doListy, &QPushButton::clicked, this, guarded([this] { doListy(); }));
 }
 
-void MainWindow::start()
-{
+void MainWindow::start() {
     runGuarded([this] {
         const app::StoredValues stored = app::StoredValues::load(m_paths.programIni());
         m_openDialogFileName = stored.openDialogFileName;
@@ -97,8 +92,7 @@ void MainWindow::start()
     runStartupSteps();
 }
 
-void MainWindow::runStartupSteps()
-{
+void MainWindow::runStartupSteps() {
     runGuarded([this] {
         app::startDatabase(m_state, m_connection, m_paths);
         m_state.importFilePath = m_openDialogFileName;
@@ -108,31 +102,27 @@ void MainWindow::runStartupSteps()
     });
 }
 
-void MainWindow::doListy()
-{
+void MainWindow::doListy() {
     m_connection.close();
     m_importTimer.start();
     setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
 }
 
-void MainWindow::bringToFront()
-{
+void MainWindow::bringToFront() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
 }
 
-void MainWindow::saveStoredValues()
-{
+void MainWindow::saveStoredValues() {
     app::StoredValues stored;
     stored.openDialogFileName = m_openDialogFileName;
     stored.yearIndex = m_bottom->rok->currentIndex();
     stored.save(m_paths.programIni());
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
-{
+void MainWindow::closeEvent(QCloseEvent *event) {
     runGuarded([this] { saveStoredValues(); });
     event->accept();
 }

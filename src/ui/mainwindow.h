@@ -1,12 +1,11 @@
 #pragma once
 
-#include "bottompanel.h"
-#include "dotazbox.h"
-#include "mainmenus.h"
-
 #include "app/apppaths.h"
 #include "app/mainstate.h"
+#include "bottompanel.h"
 #include "db/connection.h"
+#include "dotazbox.h"
+#include "mainmenus.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,7 +1,6 @@
-#include "support/printers.h"
-
 #include "app/platforminfo.h"
 #include "app/startup.h"
+#include "support/printers.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -9,8 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(PlatformInfo, fileDateTimeHasTwoSecondResolutionAndDayZeroForMissingFiles)
-{
+TEST(PlatformInfo, fileDateTimeHasTwoSecondResolutionAndDayZeroForMissingFiles) {
     EXPECT_EQ(platform::fileDateTime(QStringLiteral("/nonexistent/file")),
               QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
 
@@ -20,11 +18,11 @@ TEST(PlatformInfo, fileDateTimeHasTwoSecondResolutionAndDayZeroForMissingFiles)
     const QDateTime odd(QDate(2026, 12, 11), QTime(10, 20, 31, 700));
     ASSERT_TRUE(file.setFileTime(odd, QFileDevice::FileModificationTime));
     file.close();
-    EXPECT_EQ(platform::fileDateTime(file.fileName()), QDateTime(QDate(2026, 12, 11), QTime(10, 20, 30)));
+    EXPECT_EQ(platform::fileDateTime(file.fileName()),
+              QDateTime(QDate(2026, 12, 11), QTime(10, 20, 30)));
 }
 
-TEST(PlatformInfo, workstationFactsHaveTheirFormats)
-{
+TEST(PlatformInfo, workstationFactsHaveTheirFormats) {
     const QString ip = platform::localIPAddress();
     EXPECT_EQ(QHostAddress(ip).protocol(), QAbstractSocket::IPv4Protocol) << ip.toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$"))
@@ -35,8 +33,7 @@ TEST(PlatformInfo, workstationFactsHaveTheirFormats)
     EXPECT_LE(platform::computerName().size(), 15);
 }
 
-TEST(Startup, unattendedSwitchIsTheFirstArgumentInAnyCase)
-{
+TEST(Startup, unattendedSwitchIsTheFirstArgumentInAnyCase) {
     const struct {
         QStringList arguments;
         bool unattended;
@@ -48,5 +45,6 @@ TEST(Startup, unattendedSwitchIsTheFirstArgumentInAnyCase)
         {{QStringLiteral("vovuvaKOR")}, false},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(app::isUnattendedStart(c.arguments), c.unattended) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(app::isUnattendedStart(c.arguments), c.unattended)
+            << c.arguments.join(u' ').toStdString();
 }

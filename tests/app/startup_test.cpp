@@ -1,10 +1,9 @@
-#include "support/testdatabase.h"
-
 #include "app/connectdatabase.h"
 #include "app/loginhistory.h"
 #include "app/platforminfo.h"
 #include "app/startup.h"
 #include "db/dberror.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -24,11 +23,12 @@ protected:
 
     app::AppPaths paths() const { return {site.programDir(), site.workingDir()}; }
     QString port() const { return QString::number(database.settings().port); }
-    QString sqlMode() { return connection.query(QStringLiteral("select @@session.sql_mode")).text(0, 0); }
+    QString sqlMode() {
+        return connection.query(QStringLiteral("select @@session.sql_mode")).text(0, 0);
+    }
 };
 
-TEST_F(StartupTest, withoutSettingsFileTheDefaultsApply)
-{
+TEST_F(StartupTest, withoutSettingsFileTheDefaultsApply) {
     app::startDatabase(state, connection, paths());
     EXPECT_EQ(state.stationNo, QStringLiteral("00"));
     EXPECT_EQ(state.moduleCode, QStringLiteral("vlkor"));
@@ -40,10 +40,10 @@ TEST_F(StartupTest, withoutSettingsFileTheDefaultsApply)
     EXPECT_EQ(settings.password, QString());
 }
 
-TEST_F(StartupTest, reachableOpenPortConnectsWithoutSetupOrHistoryAndReconnectsOnSqlPort)
-{
-    site.writeLogonFor(database, QStringLiteral("SQLport=%1\r\nOPENport=%2\r\nCisloPC=07\r\n")
-                                     .arg(unreachablePort, port()));
+TEST_F(StartupTest, reachableOpenPortConnectsWithoutSetupOrHistoryAndReconnectsOnSqlPort) {
+    site.writeLogonFor(
+        database,
+        QStringLiteral("SQLport=%1\r\nOPENport=%2\r\nCisloPC=07\r\n").arg(unreachablePort, port()));
     app::startDatabase(state, connection, paths());
     ASSERT_TRUE(connection.isOpen());
     EXPECT_EQ(state.stationNo, QStringLiteral("07"));
@@ -55,9 +55,9 @@ TEST_F(StartupTest, reachableOpenPortConnectsWithoutSetupOrHistoryAndReconnectsO
     EXPECT_THROW(connection.open(), db::DbError);
 }
 
-TEST_F(StartupTest, unreachableOpenPortFallsBackToSqlPortAndWritesOneHistoryRow)
-{
-    site.writeLogonFor(database, QStringLiteral("OPENport=%1\r\nCisloPC=07\r\n").arg(unreachablePort));
+TEST_F(StartupTest, unreachableOpenPortFallsBackToSqlPortAndWritesOneHistoryRow) {
+    site.writeLogonFor(database,
+                       QStringLiteral("OPENport=%1\r\nCisloPC=07\r\n").arg(unreachablePort));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     app::startDatabase(state, connection, paths());
     ASSERT_TRUE(connection.isOpen());
@@ -71,20 +71,21 @@ TEST_F(StartupTest, unreachableOpenPortFallsBackToSqlPortAndWritesOneHistoryRow)
     EXPECT_EQ(rows.text(0, 0), QStringLiteral("Vážní list KOR"));
     EXPECT_EQ(rows.text(0, 1), QStringLiteral("07"));
     EXPECT_EQ(rows.text(0, 2), QString());
-    const QDateTime written = QDateTime::fromString(rows.text(0, 3), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime written =
+        QDateTime::fromString(rows.text(0, 3), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     EXPECT_GE(written, before);
     EXPECT_LE(written, QDateTime::currentDateTime());
     EXPECT_EQ(rows.text(0, 4), platform::localIPAddress());
     EXPECT_EQ(rows.text(0, 5), platform::userName());
     EXPECT_EQ(rows.text(0, 6), platform::computerName());
-    EXPECT_EQ(rows.text(0, 7),
-              platform::fileDateTime(platform::programFilePath()).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    EXPECT_EQ(rows.text(0, 7), platform::fileDateTime(platform::programFilePath())
+                                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     EXPECT_EQ(rows.text(0, 8), platform::exeVersionText());
 }
 
-TEST_F(StartupTest, portsThatAreNotNumbersAreConversionErrors)
-{
-    for (const QString &lines : {QStringLiteral("SQLport=abc\r\n"), QStringLiteral("OPENport=33x\r\n")}) {
+TEST_F(StartupTest, portsThatAreNotNumbersAreConversionErrors) {
+    for (const QString &lines :
+         {QStringLiteral("SQLport=abc\r\n"), QStringLiteral("OPENport=33x\r\n")}) {
         site.writeLogonFor(database, lines);
         try {
             app::startDatabase(state, connection, paths());
@@ -96,8 +97,7 @@ TEST_F(StartupTest, portsThatAreNotNumbersAreConversionErrors)
     }
 }
 
-TEST_F(StartupTest, historyValuesAreStoredExactlyWhateverTheyHold)
-{
+TEST_F(StartupTest, historyValuesAreStoredExactlyWhateverTheyHold) {
     app::LoginRecord record;
     record.modul = QStringLiteral("Vážní list KOR");
     record.pc = QStringLiteral("01");
@@ -109,6 +109,7 @@ TEST_F(StartupTest, historyValuesAreStoredExactlyWhateverTheyHold)
         "datumcas = '',\nipadr = '', computeruser = 'jan\"; drop table historiem; -- \\\\', "
         "computername = 'PC''\\\\',\nmdatumcas = '', mverze=''")));
     database.connection().exec(statement);
-    EXPECT_EQ(database.scalar(QStringLiteral("select concat(computeruser, '|', computername) from historiem")),
+    EXPECT_EQ(database.scalar(
+                  QStringLiteral("select concat(computeruser, '|', computername) from historiem")),
               record.computeruser + u'|' + record.computername);
 }

@@ -1,7 +1,6 @@
-#include "support/testdatabase.h"
-
 #include "db/dberror.h"
 #include "db/sqlliteral.h"
+#include "support/testdatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +11,18 @@ protected:
     void SetUp() override { connection.setSettings(database.settings()); }
 };
 
-TEST_F(ConnectionTest, czechTextRoundTripsThroughTheCp1250Connection)
-{
+TEST_F(ConnectionTest, czechTextRoundTripsThroughTheCp1250Connection) {
     const QString name = QStringLiteral("Zemědělské družstvo Kněžice – O'Neill \\ Šťastný");
     connection.exec(QStringLiteral("insert into vazlab set NAZEVPODNI=") + sql::text(name));
     EXPECT_EQ(connection.query(QStringLiteral("select NAZEVPODNI from vazlab")).text(0, 0), name);
-    EXPECT_EQ(database.scalar(QStringLiteral("select hex(substring(NAZEVPODNI, 4, 1)) from vazlab")),
-              QStringLiteral("EC")); // stored as cp1250
+    EXPECT_EQ(
+        database.scalar(QStringLiteral("select hex(substring(NAZEVPODNI, 4, 1)) from vazlab")),
+        QStringLiteral("EC")); // stored as cp1250
     EXPECT_EQ(connection.query(QStringLiteral("select length(NAZEVPODNI) from vazlab")).text(0, 0),
               QString::number(name.size()));
 }
 
-TEST_F(ConnectionTest, opensOnDemandAndSetsTheCharacterSetAfterEveryConnect)
-{
+TEST_F(ConnectionTest, opensOnDemandAndSetsTheCharacterSetAfterEveryConnect) {
     EXPECT_FALSE(connection.isOpen());
     const QString query = QStringLiteral(
         "select @@character_set_client, @@character_set_results, @@character_set_connection");
@@ -38,30 +36,29 @@ TEST_F(ConnectionTest, opensOnDemandAndSetsTheCharacterSetAfterEveryConnect)
     }
 }
 
-TEST_F(ConnectionTest, autoCommitSwitchedOffHoldsWorkUntilCommit)
-{
+TEST_F(ConnectionTest, autoCommitSwitchedOffHoldsWorkUntilCommit) {
     connection.setAutoCommit(false);
     connection.exec(QStringLiteral("insert into vazlab set CISLODOKLA=1"));
     EXPECT_EQ(database.count(QStringLiteral("vazlab")), 0);
     connection.close();
-    connection.exec(QStringLiteral("insert into vazlab set CISLODOKLA=2")); // reconnected, still off
+    connection.exec(
+        QStringLiteral("insert into vazlab set CISLODOKLA=2")); // reconnected, still off
     connection.exec(QStringLiteral("commit"));
     EXPECT_EQ(database.scalar(QStringLiteral("select group_concat(CISLODOKLA) from vazlab")),
               QStringLiteral("2"));
 }
 
-TEST_F(ConnectionTest, resultSetReportsColumnKindsAndConvertsOnAccess)
-{
-    connection.exec(QStringLiteral(
-        "insert into vazlab set CISLODOKLA=815, DATUM='2015-02-01', NETTO=980.5, "
-        "DATBRUTTO='2015-02-01 07:05:09', NAZEVPODNI='x'"));
+TEST_F(ConnectionTest, resultSetReportsColumnKindsAndConvertsOnAccess) {
+    connection.exec(
+        QStringLiteral("insert into vazlab set CISLODOKLA=815, DATUM='2015-02-01', NETTO=980.5, "
+                       "DATBRUTTO='2015-02-01 07:05:09', NAZEVPODNI='x'"));
     const db::ResultSet rows = connection.query(QStringLiteral(
         "select id, CISLODOKLA, DATUM, NETTO, DATBRUTTO, NAZEVPODNI, SPZ, count(*) as n, "
         "cast('10:20:30' as time) t, cast('abc' as binary) b from vazlab"));
     using db::ColumnKind;
-    const ColumnKind kinds[] = {ColumnKind::Int32,    ColumnKind::Int32, ColumnKind::Date,
-                                ColumnKind::Decimal,  ColumnKind::DateTime, ColumnKind::Text,
-                                ColumnKind::Text,     ColumnKind::Integer,  ColumnKind::Time,
+    const ColumnKind kinds[] = {ColumnKind::Int32,   ColumnKind::Int32,    ColumnKind::Date,
+                                ColumnKind::Decimal, ColumnKind::DateTime, ColumnKind::Text,
+                                ColumnKind::Text,    ColumnKind::Integer,  ColumnKind::Time,
                                 ColumnKind::Text};
     ASSERT_EQ(rows.columnCount(), 10);
     for (int i = 0; i < 10; ++i)
@@ -77,8 +74,7 @@ TEST_F(ConnectionTest, resultSetReportsColumnKindsAndConvertsOnAccess)
     EXPECT_EQ(rows.toTime(0, 8), QTime(10, 20, 30));
 }
 
-TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage)
-{
+TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage) {
     try {
         connection.exec(QStringLiteral("insert into vazlab set NAZEVPODNI='abc\\'"));
         FAIL();
@@ -93,8 +89,7 @@ TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage)
     EXPECT_FALSE(nowhere.isOpen());
 }
 
-TEST_F(ConnectionTest, manyRowsKeepTheirValuesAcrossStorageBlocks)
-{
+TEST_F(ConnectionTest, manyRowsKeepTheirValuesAcrossStorageBlocks) {
     const db::ResultSet rows = connection.query(
         QStringLiteral("select seq, repeat('Ž', seq % 500), if(seq % 3 = 0, null, 'x') "
                        "from seq_1_to_20000 order by seq"));

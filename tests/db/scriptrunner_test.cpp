@@ -1,12 +1,10 @@
-#include "support/testdatabase.h"
-
 #include "db/dberror.h"
 #include "db/scriptrunner.h"
+#include "support/testdatabase.h"
 
 #include <gtest/gtest.h>
 
-TEST(ScriptRunnerSplit, splitsAtSemicolonsOutsideQuotedText)
-{
+TEST(ScriptRunnerSplit, splitsAtSemicolonsOutsideQuotedText) {
     const struct {
         QByteArray script;
         QList<QByteArray> statements;
@@ -33,8 +31,7 @@ protected:
     TestDatabase database;
 };
 
-TEST_F(ScriptRunnerTest, rejectedStatementStopsTheRunAndRollsBackItsTransaction)
-{
+TEST_F(ScriptRunnerTest, rejectedStatementStopsTheRunAndRollsBackItsTransaction) {
     db::ScriptRunner runner;
     runner.addLine(QStringLiteral("BEGIN;"));
     runner.addLine(QStringLiteral("insert into vazlab set CISLODOKLA=1;"));
@@ -59,16 +56,17 @@ TEST_F(ScriptRunnerTest, rejectedStatementStopsTheRunAndRollsBackItsTransaction)
               QStringLiteral("3"));
 }
 
-TEST_F(ScriptRunnerTest, scriptRoundTripsThroughItsFileInCp1250)
-{
+TEST_F(ScriptRunnerTest, scriptRoundTripsThroughItsFileInCp1250) {
     QTemporaryDir dir;
     db::ScriptRunner runner;
-    runner.addLine(QStringLiteral("insert into vazlab set CISLODOKLA=7, NAZEVPODNI='Řepka; a''s';"));
+    runner.addLine(
+        QStringLiteral("insert into vazlab set CISLODOKLA=7, NAZEVPODNI='Řepka; a''s';"));
     runner.saveToFile(dir.filePath(QStringLiteral("apre.txt")));
     db::ScriptRunner loaded;
     loaded.loadFromFile(dir.filePath(QStringLiteral("apre.txt")));
     EXPECT_EQ(loaded.text(), runner.text());
-    EXPECT_EQ(loaded.text().at(45), char(0xD8)); // Ř
+    EXPECT_TRUE(loaded.text().contains("\xD8"
+                                       "epka")); // Ř in cp1250
     loaded.run(database.connection());
     EXPECT_EQ(database.scalar(QStringLiteral("select NAZEVPODNI from vazlab")),
               QStringLiteral("Řepka; a's"));

@@ -1,11 +1,9 @@
-#include "support/printers.h"
-
 #include "db/sqlliteral.h"
+#include "support/printers.h"
 
 #include <gtest/gtest.h>
 
-TEST(SqlLiteral, textDoublesQuotesAndEscapesBackslashes)
-{
+TEST(SqlLiteral, textDoublesQuotesAndEscapesBackslashes) {
     const struct {
         QString value;
         QString expected;
@@ -21,19 +19,20 @@ TEST(SqlLiteral, textDoublesQuotesAndEscapesBackslashes)
         EXPECT_EQ(sql::text(c.value), c.expected) << c.value.toStdString();
 }
 
-TEST(SqlLiteral, numbersUseShortestFormWithPoint)
-{
+TEST(SqlLiteral, numbersUseShortestFormWithPoint) {
     const struct {
         double value;
         const char *expected;
-    } cases[] = {{14.5, "14.5"}, {980, "980"}, {0.1 + 0.2, "0.3"}, {-1234567.25, "-1234567.25"},
+    } cases[] = {{14.5, "14.5"},
+                 {980, "980"},
+                 {0.1 + 0.2, "0.3"},
+                 {-1234567.25, "-1234567.25"},
                  {123456789012345678.0, "1.23456789012346e+17"}};
     for (const auto &c : cases)
         EXPECT_EQ(sql::number(c.value), QString::fromLatin1(c.expected));
 }
 
-TEST(SqlLiteral, datesAndDateTimesAreQuotedIsoText)
-{
+TEST(SqlLiteral, datesAndDateTimesAreQuotedIsoText) {
     EXPECT_EQ(sql::date(QDate(2015, 2, 1)), QStringLiteral("'2015-02-01'"));
     EXPECT_EQ(sql::dateTime(QDateTime(QDate(2015, 2, 1), QTime(7, 5, 9))),
               QStringLiteral("'2015-02-01 07:05:09'"));

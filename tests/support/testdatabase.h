@@ -1,8 +1,7 @@
 #pragma once
 
-#include "printers.h"
-
 #include "db/connection.h"
+#include "printers.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -37,6 +36,7 @@ public:
     QString workingDir() const { return m_dir.path() + QStringLiteral("/work"); }
     QString programDir() const { return m_dir.path() + QStringLiteral("/program"); }
     // Writes section LogON of "../kavrid05.ini" (cp1250); keys given as "Key=Value" lines.
+    // writeLogonFor points it at the test database; extra lines come first and so win.
     void writeLogon(const QString &lines) const;
     void writeLogonFor(const TestDatabase &database, const QString &extraLines = QString()) const;
 
