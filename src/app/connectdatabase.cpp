@@ -11,7 +11,8 @@ namespace app {
 
 namespace {
 
-bool tryOpen(db::Connection &connection) {
+bool tryOpen(db::Connection &connection)
+{
     try {
         connection.open();
     } catch (const vk::Error &) {
@@ -23,7 +24,8 @@ bool tryOpen(db::Connection &connection) {
 } // namespace
 
 bool connectDatabase(db::Connection &connection, const QString &sqlPort, const QString &openPort,
-                     const QString &pc, const QString &stredisko, const QString &modul) {
+                     const QString &pc, const QString &stredisko, const QString &modul)
+{
     if (!openPort.isEmpty()) {
         connection.setPort(portNumber(openPort));
         if (tryOpen(connection)) {

@@ -9,13 +9,17 @@
 namespace app {
 
 IniFile::IniFile(QString path)
-    : m_path(std::move(path)) {}
+    : m_path(std::move(path))
+{
+}
 
-bool IniFile::exists() const {
+bool IniFile::exists() const
+{
     return QFile::exists(m_path);
 }
 
-void IniFile::load() {
+void IniFile::load()
+{
     m_sections.clear();
     QFile file(m_path);
     if (!file.exists())
@@ -46,7 +50,8 @@ void IniFile::load() {
     }
 }
 
-void IniFile::save() const {
+void IniFile::save() const
+{
     QString text;
     for (const Section &section : m_sections) {
         text += QStringLiteral("[") + section.name + QStringLiteral("]\r\n");
@@ -60,7 +65,8 @@ void IniFile::save() const {
         throw vk::Error::fileUnwritable(m_path, file.errorString());
 }
 
-IniFile::Section *IniFile::findSection(const QString &name) {
+IniFile::Section *IniFile::findSection(const QString &name)
+{
     for (Section &section : m_sections) {
         if (section.name.compare(name, Qt::CaseInsensitive) == 0)
             return &section;
@@ -68,12 +74,14 @@ IniFile::Section *IniFile::findSection(const QString &name) {
     return nullptr;
 }
 
-const IniFile::Section *IniFile::findSection(const QString &name) const {
+const IniFile::Section *IniFile::findSection(const QString &name) const
+{
     return const_cast<IniFile *>(this)->findSection(name);
 }
 
 QString IniFile::value(const QString &section, const QString &key,
-                       const QString &defaultValue) const {
+                       const QString &defaultValue) const
+{
     if (const Section *found = findSection(section)) {
         for (const auto &[name, value] : found->entries) {
             if (name.compare(key, Qt::CaseInsensitive) == 0)
@@ -83,12 +91,14 @@ QString IniFile::value(const QString &section, const QString &key,
     return defaultValue;
 }
 
-bool IniFile::contains(const QString &section, const QString &key) const {
+bool IniFile::contains(const QString &section, const QString &key) const
+{
     const QString missing = QStringLiteral("\x01");
     return value(section, key, missing) != missing;
 }
 
-void IniFile::setValue(const QString &section, const QString &key, const QString &value) {
+void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+{
     Section *found = findSection(section);
     if (!found) {
         m_sections.append({section, {}});

@@ -4,7 +4,8 @@
 
 namespace app {
 
-QString historyInsertStatement(const LoginRecord &r) {
+QString historyInsertStatement(const LoginRecord &r)
+{
     using sql::text;
     return QStringLiteral("insert into historiem \n") +
            QStringLiteral("set modul = %1, pc = %2, stredisko = %3,\n")

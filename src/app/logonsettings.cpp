@@ -5,7 +5,8 @@
 
 namespace app {
 
-LogonSettings readLogonSettings(const QString &path) {
+LogonSettings readLogonSettings(const QString &path)
+{
     IniFile file(path);
     file.load();
     const QString section = QStringLiteral("LogON");
@@ -20,7 +21,8 @@ LogonSettings readLogonSettings(const QString &path) {
     return settings;
 }
 
-unsigned int portNumber(const QString &text) {
+unsigned int portNumber(const QString &text)
+{
     bool ok = false;
     const int port = text.trimmed().toInt(&ok);
     if (!ok || port < 0 || port > 65535)

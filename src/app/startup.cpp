@@ -6,11 +6,13 @@
 
 namespace app {
 
-bool isUnattendedStart(const QStringList &arguments) {
+bool isUnattendedStart(const QStringList &arguments)
+{
     return arguments.size() > 1 && arguments.at(1).toUpper() == QStringLiteral("/M");
 }
 
-void startDatabase(MainState &state, db::Connection &connection, const AppPaths &paths) {
+void startDatabase(MainState &state, db::Connection &connection, const AppPaths &paths)
+{
     state.moduleCode = QStringLiteral("vlkor");
     connection.close();
     if (state.unattended)

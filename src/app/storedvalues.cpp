@@ -12,7 +12,8 @@ const QString yearKey = QStringLiteral("suiComboBoxRok_ItemIndex");
 
 } // namespace
 
-StoredValues StoredValues::load(const QString &iniPath) {
+StoredValues StoredValues::load(const QString &iniPath)
+{
     app::IniFile file(iniPath);
     file.load();
     StoredValues values;
@@ -21,7 +22,8 @@ StoredValues StoredValues::load(const QString &iniPath) {
     return values;
 }
 
-void StoredValues::save(const QString &iniPath) const {
+void StoredValues::save(const QString &iniPath) const
+{
     app::IniFile file(iniPath);
     file.load();
     file.setValue(section, fileNameKey, openDialogFileName);

@@ -11,14 +11,16 @@
 
 namespace {
 
-int usage(QTextStream &err) {
+int usage(QTextStream &err)
+{
     err << "usage: vovuvakor-cli --version | check-connection\n";
     return 2;
 }
 
 // Connects as the program does at start, with the settings file one folder above the working
 // directory, and says where it got to.
-int checkConnection(QTextStream &out) {
+int checkConnection(QTextStream &out)
+{
     app::MainState state;
     db::Connection connection;
     app::startDatabase(state, connection,
@@ -34,7 +36,8 @@ int checkConnection(QTextStream &out) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vovuvaKOR"));
     QTextStream out(stdout);

@@ -9,42 +9,36 @@ namespace db {
 
 namespace {
 
-ColumnKind kindOf(const MYSQL_FIELD &field) {
+ColumnKind kindOf(const MYSQL_FIELD &field)
+{
     switch (field.type) {
     case MYSQL_TYPE_TINY:
     case MYSQL_TYPE_SHORT:
     case MYSQL_TYPE_INT24:
-    case MYSQL_TYPE_YEAR:
-        return ColumnKind::Int32;
+    case MYSQL_TYPE_YEAR: return ColumnKind::Int32;
     case MYSQL_TYPE_LONG:
         return (field.flags & UNSIGNED_FLAG) ? ColumnKind::Integer : ColumnKind::Int32;
-    case MYSQL_TYPE_LONGLONG:
-        return ColumnKind::Integer;
+    case MYSQL_TYPE_LONGLONG: return ColumnKind::Integer;
     case MYSQL_TYPE_DECIMAL:
     case MYSQL_TYPE_NEWDECIMAL:
     case MYSQL_TYPE_FLOAT:
-    case MYSQL_TYPE_DOUBLE:
-        return ColumnKind::Decimal;
+    case MYSQL_TYPE_DOUBLE: return ColumnKind::Decimal;
     case MYSQL_TYPE_DATE:
-    case MYSQL_TYPE_NEWDATE:
-        return ColumnKind::Date;
+    case MYSQL_TYPE_NEWDATE: return ColumnKind::Date;
     case MYSQL_TYPE_DATETIME:
-    case MYSQL_TYPE_TIMESTAMP:
-        return ColumnKind::DateTime;
-    case MYSQL_TYPE_TIME:
-        return ColumnKind::Time;
+    case MYSQL_TYPE_TIMESTAMP: return ColumnKind::DateTime;
+    case MYSQL_TYPE_TIME: return ColumnKind::Time;
     case MYSQL_TYPE_TINY_BLOB:
     case MYSQL_TYPE_MEDIUM_BLOB:
     case MYSQL_TYPE_LONG_BLOB:
     case MYSQL_TYPE_BLOB:
-    case MYSQL_TYPE_GEOMETRY:
-        return ColumnKind::LargeObject;
-    default:
-        return ColumnKind::Text;
+    case MYSQL_TYPE_GEOMETRY: return ColumnKind::LargeObject;
+    default: return ColumnKind::Text;
     }
 }
 
-QList<Column> columnsOf(MYSQL_RES *result) {
+QList<Column> columnsOf(MYSQL_RES *result)
+{
     const unsigned int count = mysql_num_fields(result);
     const MYSQL_FIELD *fields = mysql_fetch_fields(result);
     QList<Column> columns;
@@ -64,22 +58,27 @@ using ResultHandle = std::unique_ptr<MYSQL_RES, ResultFree>;
 
 } // namespace
 
-void Connection::Closer::operator()(st_mysql *handle) const {
+void Connection::Closer::operator()(st_mysql *handle) const
+{
     mysql_close(handle);
 }
 
 Connection::Connection(QObject *parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{
+}
 
 Connection::~Connection() = default;
 
-void Connection::setAutoCommit(bool on) {
+void Connection::setAutoCommit(bool on)
+{
     m_autoCommit = on;
     if (m_handle && mysql_autocommit(m_handle.get(), on))
         fail();
 }
 
-void Connection::open() {
+void Connection::open()
+{
     if (m_handle)
         return;
     std::unique_ptr<st_mysql, Closer> handle(mysql_init(nullptr));
@@ -112,24 +111,28 @@ void Connection::open() {
     }
 }
 
-void Connection::close() {
+void Connection::close()
+{
     if (!m_handle)
         return;
     Q_EMIT aboutToClose();
     m_handle.reset();
 }
 
-void Connection::ensureOpen() {
+void Connection::ensureOpen()
+{
     if (!m_handle)
         open();
 }
 
-void Connection::fail() {
+void Connection::fail()
+{
     const char *message = mysql_error(m_handle.get());
     throw DbError(mysql_errno(m_handle.get()), cp1250::decode(message, qstrlen(message)));
 }
 
-void Connection::send(QByteArrayView statement) {
+void Connection::send(QByteArrayView statement)
+{
     if (mysql_real_query(m_handle.get(), statement.data(), statement.size()))
         fail();
     // drain every result the statement produced, or the next one is refused
@@ -145,16 +148,19 @@ void Connection::send(QByteArrayView statement) {
     }
 }
 
-void Connection::exec(const QString &statement) {
+void Connection::exec(const QString &statement)
+{
     execEncoded(cp1250::encode(statement));
 }
 
-void Connection::execEncoded(QByteArrayView statement) {
+void Connection::execEncoded(QByteArrayView statement)
+{
     ensureOpen();
     send(statement);
 }
 
-ResultSet Connection::query(const QString &statement) {
+ResultSet Connection::query(const QString &statement)
+{
     ensureOpen();
     const QByteArray encoded = cp1250::encode(statement);
     if (mysql_real_query(m_handle.get(), encoded.constData(), encoded.size()))

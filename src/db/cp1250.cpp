@@ -11,7 +11,8 @@ struct Tables {
     std::array<char16_t, 256> toUnicode{};
     QHash<char16_t, char> fromUnicode;
 
-    Tables() {
+    Tables()
+    {
         QStringDecoder decoder("windows-1250");
         for (int byte = 0; byte < 256; ++byte) {
             const char c = static_cast<char>(byte);
@@ -24,7 +25,8 @@ struct Tables {
     }
 };
 
-const Tables &tables() {
+const Tables &tables()
+{
     static const Tables instance;
     return instance;
 }
@@ -33,7 +35,8 @@ const Tables &tables() {
 
 namespace cp1250 {
 
-QString decode(const char *data, qsizetype size) {
+QString decode(const char *data, qsizetype size)
+{
     const auto &table = tables().toUnicode;
     QString text(size, Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
@@ -42,7 +45,8 @@ QString decode(const char *data, qsizetype size) {
     return text;
 }
 
-QByteArray encode(const QString &text) {
+QByteArray encode(const QString &text)
+{
     const auto &table = tables().fromUnicode;
     QByteArray bytes;
     bytes.reserve(text.size());

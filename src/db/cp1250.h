@@ -8,7 +8,8 @@
 namespace cp1250 {
 
 QString decode(const char *data, qsizetype size);
-inline QString decode(const QByteArray &bytes) {
+inline QString decode(const QByteArray &bytes)
+{
     return decode(bytes.constData(), bytes.size());
 }
 QByteArray encode(const QString &text);

@@ -9,7 +9,9 @@ class DbError : public vk::Error {
 public:
     DbError(unsigned int code, const QString &message)
         : vk::Error(message)
-        , m_code(code) {}
+        , m_code(code)
+    {
+    }
 
     unsigned int code() const { return m_code; }
 

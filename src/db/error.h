@@ -11,14 +11,18 @@ class Error : public std::runtime_error {
 public:
     explicit Error(const QString &message)
         : std::runtime_error(message.toStdString())
-        , m_message(message) {}
+        , m_message(message)
+    {
+    }
 
     const QString &message() const { return m_message; }
 
-    static Error fileUnreadable(const QString &path, const QString &reason) {
+    static Error fileUnreadable(const QString &path, const QString &reason)
+    {
         return Error(QStringLiteral("Cannot open file %1. %2").arg(path, reason));
     }
-    static Error fileUnwritable(const QString &path, const QString &reason) {
+    static Error fileUnwritable(const QString &path, const QString &reason)
+    {
         return Error(QStringLiteral("Cannot create file %1. %2").arg(path, reason));
     }
 

@@ -8,16 +8,20 @@ namespace db {
 
 namespace {
 
-QString latinPrefix(QByteArrayView value, qsizetype length) {
+QString latinPrefix(QByteArrayView value, qsizetype length)
+{
     return QString::fromLatin1(value.first(std::min(length, value.size())));
 }
 
 } // namespace
 
 ResultSet::ResultSet(QList<Column> columns)
-    : m_columns(std::move(columns)) {}
+    : m_columns(std::move(columns))
+{
+}
 
-int ResultSet::columnIndex(const QString &name) const {
+int ResultSet::columnIndex(const QString &name) const
+{
     for (int i = 0; i < m_columns.size(); ++i) {
         if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -25,7 +29,8 @@ int ResultSet::columnIndex(const QString &name) const {
     return -1;
 }
 
-void ResultSet::appendRow(const char *const *values, const unsigned long *lengths) {
+void ResultSet::appendRow(const char *const *values, const unsigned long *lengths)
+{
     const int count = columnCount();
     size_t rowSize = 0;
     for (int i = 0; i < count; ++i)
@@ -52,52 +57,63 @@ void ResultSet::appendRow(const char *const *values, const unsigned long *length
     m_rowStarts.push_back(start);
 }
 
-void ResultSet::removeRow(int row) {
+void ResultSet::removeRow(int row)
+{
     m_rowStarts.erase(m_rowStarts.begin() + row);
     const auto first = m_cellEnds.begin() + qsizetype(row) * columnCount();
     m_cellEnds.erase(first, first + columnCount());
 }
 
-quint32 ResultSet::cellEnd(int row, int column) const {
+quint32 ResultSet::cellEnd(int row, int column) const
+{
     return m_cellEnds[size_t(row) * size_t(columnCount()) + size_t(column)] & ~NullFlag;
 }
 
-quint32 ResultSet::cellStart(int row, int column) const {
+quint32 ResultSet::cellStart(int row, int column) const
+{
     return column == 0 ? 0 : cellEnd(row, column - 1);
 }
 
-bool ResultSet::isNull(int row, int column) const {
+bool ResultSet::isNull(int row, int column) const
+{
     return m_cellEnds[size_t(row) * size_t(columnCount()) + size_t(column)] & NullFlag;
 }
 
-QByteArrayView ResultSet::bytes(int row, int column) const {
+QByteArrayView ResultSet::bytes(int row, int column) const
+{
     const quint32 start = cellStart(row, column);
     return QByteArrayView(m_rowStarts[size_t(row)] + start, cellEnd(row, column) - start);
 }
 
-QString ResultSet::text(int row, int column) const {
+QString ResultSet::text(int row, int column) const
+{
     const QByteArrayView value = bytes(row, column);
     return cp1250::decode(value.data(), value.size());
 }
 
-qint64 ResultSet::toInteger(int row, int column) const {
+qint64 ResultSet::toInteger(int row, int column) const
+{
     return bytes(row, column).toLongLong();
 }
 
-double ResultSet::toDouble(int row, int column) const {
+double ResultSet::toDouble(int row, int column) const
+{
     return bytes(row, column).toDouble();
 }
 
-QDate ResultSet::toDate(int row, int column) const {
+QDate ResultSet::toDate(int row, int column) const
+{
     return QDate::fromString(latinPrefix(bytes(row, column), 10), u"yyyy-MM-dd");
 }
 
-QDateTime ResultSet::toDateTime(int row, int column) const {
+QDateTime ResultSet::toDateTime(int row, int column) const
+{
     const QString value = latinPrefix(bytes(row, column), 19);
     return QDateTime::fromString(value, u"yyyy-MM-dd HH:mm:ss");
 }
 
-QTime ResultSet::toTime(int row, int column) const {
+QTime ResultSet::toTime(int row, int column) const
+{
     return QTime::fromString(latinPrefix(bytes(row, column), 8), u"HH:mm:ss");
 }
 

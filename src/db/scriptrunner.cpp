@@ -13,7 +13,8 @@ namespace {
 
 enum class TransactionStep { None, Begin, End };
 
-TransactionStep transactionStepOf(const QByteArray &statement) {
+TransactionStep transactionStepOf(const QByteArray &statement)
+{
     const QByteArray keyword = statement.simplified().split(' ').value(0).toUpper();
     if (keyword == "BEGIN" || keyword == "START")
         return TransactionStep::Begin;
@@ -24,7 +25,8 @@ TransactionStep transactionStepOf(const QByteArray &statement) {
 
 } // namespace
 
-QList<QByteArray> ScriptRunner::split(const QByteArray &script) {
+QList<QByteArray> ScriptRunner::split(const QByteArray &script)
+{
     QList<QByteArray> statements;
     char quote = 0;
     qsizetype start = 0;
@@ -51,26 +53,30 @@ QList<QByteArray> ScriptRunner::split(const QByteArray &script) {
     return statements;
 }
 
-void ScriptRunner::addLine(const QString &line) {
+void ScriptRunner::addLine(const QString &line)
+{
     m_script += cp1250::encode(line);
     m_script += '\n';
 }
 
-void ScriptRunner::loadFromFile(const QString &path) {
+void ScriptRunner::loadFromFile(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw vk::Error::fileUnreadable(path, file.errorString());
     m_script = file.readAll();
 }
 
-void ScriptRunner::saveToFile(const QString &path) const {
+void ScriptRunner::saveToFile(const QString &path) const
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(m_script) != m_script.size() ||
         !file.commit())
         throw vk::Error::fileUnwritable(path, file.errorString());
 }
 
-void ScriptRunner::run(Connection &connection) const {
+void ScriptRunner::run(Connection &connection) const
+{
     bool inTransaction = false;
     for (const QByteArray &statement : split(m_script)) {
         try {
@@ -86,14 +92,9 @@ void ScriptRunner::run(Connection &connection) const {
             throw;
         }
         switch (transactionStepOf(statement)) {
-        case TransactionStep::Begin:
-            inTransaction = true;
-            break;
-        case TransactionStep::End:
-            inTransaction = false;
-            break;
-        case TransactionStep::None:
-            break;
+        case TransactionStep::Begin: inTransaction = true; break;
+        case TransactionStep::End: inTransaction = false; break;
+        case TransactionStep::None: break;
         }
     }
 }

@@ -4,7 +4,8 @@
 
 namespace sql {
 
-QString text(const QString &value) {
+QString text(const QString &value)
+{
     QString quoted;
     quoted.reserve(value.size() + 2);
     quoted += u'\'';
@@ -20,19 +21,23 @@ QString text(const QString &value) {
     return quoted;
 }
 
-QString number(double value) {
+QString number(double value)
+{
     return QLocale::c().toString(value, 'g', 15);
 }
 
-QString date(const QDate &value) {
+QString date(const QDate &value)
+{
     return u'\'' + value.toString(u"yyyy-MM-dd") + u'\'';
 }
 
-QString dateTimeText(const QDateTime &value) {
+QString dateTimeText(const QDateTime &value)
+{
     return value.toString(u"yyyy-MM-dd HH:mm:ss");
 }
 
-QString dateTime(const QDateTime &value) {
+QString dateTime(const QDateTime &value)
+{
     return u'\'' + dateTimeText(value) + u'\'';
 }
 

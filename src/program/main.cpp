@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QTimer>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vovuvaKOR"));
 

@@ -4,11 +4,13 @@
 
 namespace tickets {
 
-QString workTableName(const QString &stationNo) {
+QString workTableName(const QString &stationNo)
+{
     return QStringLiteral("tmp") + stationNo + QStringLiteral("vala");
 }
 
-QStringList workTableStatements(const QString &stationNo) {
+QStringList workTableStatements(const QString &stationNo)
+{
     const QString table = workTableName(stationNo);
     return {QStringLiteral("DROP TABLE IF EXISTS ") + table,
             QStringLiteral("CREATE TABLE ") + table +
@@ -16,7 +18,8 @@ QStringList workTableStatements(const QString &stationNo) {
                                " select * from vazlab limit 0,0")};
 }
 
-void recreateWorkTable(db::Connection &connection, const QString &stationNo) {
+void recreateWorkTable(db::Connection &connection, const QString &stationNo)
+{
     for (const QString &statement : workTableStatements(stationNo))
         connection.exec(statement);
 }

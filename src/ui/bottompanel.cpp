@@ -20,7 +20,8 @@ namespace {
 
 template <typename Control>
 Control *place(Control *control, const char *name, int left, int top, int width = -1,
-               int height = -1) {
+               int height = -1)
+{
     control->setObjectName(QString::fromLatin1(name));
     const QSize hint = control->sizeHint();
     control->setGeometry(left, top, width < 0 ? hint.width() : width,
@@ -29,13 +30,15 @@ Control *place(Control *control, const char *name, int left, int top, int width 
 }
 
 QPushButton *button(QWidget *parent, const QString &caption, const char *name, int left, int top,
-                    int width, int height) {
+                    int width, int height)
+{
     return place(new QPushButton(caption, parent), name, left, top, width, height);
 }
 
 } // namespace
 
-QStringList BottomPanel::yearEntries(int currentYear) {
+QStringList BottomPanel::yearEntries(int currentYear)
+{
     QStringList entries{QStringLiteral("Vše")};
     for (int year = currentYear; year >= 2013; --year)
         entries << QString::number(year);
@@ -43,7 +46,8 @@ QStringList BottomPanel::yearEntries(int currentYear) {
 }
 
 BottomPanel::BottomPanel(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("suiPanel2"));
     setFixedHeight(Height);
 

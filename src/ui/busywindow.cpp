@@ -19,7 +19,8 @@ constexpr int stepMilliseconds = 15;
 
 BusyWindow::BusyWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_label(new QLabel(this)) {
+    , m_label(new QLabel(this))
+{
     setObjectName(QStringLiteral("Tpracuji"));
     setFixedSize(245, 65);
     setAutoFillBackground(true);
@@ -38,15 +39,18 @@ BusyWindow::BusyWindow(QWidget *parent)
     m_animation.start(stepMilliseconds);
 }
 
-void BusyWindow::setText(const QString &text) {
+void BusyWindow::setText(const QString &text)
+{
     m_label->setText(text);
 }
 
-QString BusyWindow::text() const {
+QString BusyWindow::text() const
+{
     return m_label->text();
 }
 
-void BusyWindow::step() {
+void BusyWindow::step()
+{
     const int last = barRect.width() - blockWidth;
     m_blockPosition += m_direction * stepPixels;
     if (m_blockPosition >= last) {
@@ -59,7 +63,8 @@ void BusyWindow::step() {
     update(barRect);
 }
 
-void BusyWindow::paintEvent(QPaintEvent *) {
+void BusyWindow::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setPen(QColor(Qt::darkGray));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

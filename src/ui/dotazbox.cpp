@@ -8,25 +8,22 @@ namespace ui {
 
 namespace {
 
-QMessageBox::Icon messageBoxIcon(DotazBox::Icon icon) {
+QMessageBox::Icon messageBoxIcon(DotazBox::Icon icon)
+{
     switch (icon) {
-    case DotazBox::Icon::Warning:
-        return QMessageBox::Warning;
-    case DotazBox::Icon::Stop:
-        return QMessageBox::Critical;
-    case DotazBox::Icon::Information:
-        return QMessageBox::Information;
-    case DotazBox::Icon::Help:
-        return QMessageBox::Question;
-    case DotazBox::Icon::None:
-        break;
+    case DotazBox::Icon::Warning: return QMessageBox::Warning;
+    case DotazBox::Icon::Stop: return QMessageBox::Critical;
+    case DotazBox::Icon::Information: return QMessageBox::Information;
+    case DotazBox::Icon::Help: return QMessageBox::Question;
+    case DotazBox::Icon::None: break;
     }
     return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-int DotazBox::show(QWidget *parent) const {
+int DotazBox::show(QWidget *parent) const
+{
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("dotaz"));
     box.setWindowTitle(caption);
@@ -57,7 +54,8 @@ int DotazBox::show(QWidget *parent) const {
     return Cancel;
 }
 
-int DotazBox::inform(const QString &message, Icon messageIcon, QWidget *parent) {
+int DotazBox::inform(const QString &message, Icon messageIcon, QWidget *parent)
+{
     text = message;
     icon = messageIcon;
     buttonCount = 1;

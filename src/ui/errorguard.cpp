@@ -9,32 +9,37 @@ namespace ui {
 
 namespace {
 
-ErrorReporter &currentReporter() {
+ErrorReporter &currentReporter()
+{
     static ErrorReporter reporter;
     return reporter;
 }
 
 } // namespace
 
-void showErrorBox(const QString &message, QWidget *parent) {
+void showErrorBox(const QString &message, QWidget *parent)
+{
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message,
                     QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("errorBox"));
     box.exec();
 }
 
-void setErrorReporter(ErrorReporter reporter) {
+void setErrorReporter(ErrorReporter reporter)
+{
     currentReporter() = std::move(reporter);
 }
 
-void reportError(const QString &message) {
+void reportError(const QString &message)
+{
     if (currentReporter())
         currentReporter()(message);
     else
         showErrorBox(message, QApplication::activeWindow());
 }
 
-bool runGuarded(const std::function<void()> &action) {
+bool runGuarded(const std::function<void()> &action)
+{
     try {
         action();
         return true;

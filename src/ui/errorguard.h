@@ -21,7 +21,8 @@ void reportError(const QString &message);
 bool runGuarded(const std::function<void()> &action);
 
 // Wraps an action for a signal connection.
-template <typename Action> auto guarded(Action action) {
+template <typename Action> auto guarded(Action action)
+{
     return [action = std::move(action)](auto &&...) { runGuarded(action); };
 }
 

@@ -8,13 +8,15 @@ namespace ui {
 
 namespace {
 
-QAction *item(QMenu *menu, const char *objectName, const QString &caption) {
+QAction *item(QMenu *menu, const char *objectName, const QString &caption)
+{
     QAction *action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
 
-void buildMenuBar(QMainWindow *window, MainMenus &m) {
+void buildMenuBar(QMainWindow *window, MainMenus &m)
+{
     QMenuBar *bar = window->menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -48,7 +50,8 @@ void buildMenuBar(QMainWindow *window, MainMenus &m) {
     m.opravdu = item(konec, "Opravdu1", QStringLiteral("Opravdu"));
 }
 
-void buildGridMenu(QMainWindow *window, MainMenus &m) {
+void buildGridMenu(QMainWindow *window, MainMenus &m)
+{
     m.gridMenu = new QMenu(window);
     m.gridMenu->setObjectName(QStringLiteral("PopupMenu1"));
     QMenu *grid = m.gridMenu;
@@ -80,7 +83,8 @@ void buildGridMenu(QMainWindow *window, MainMenus &m) {
 
 } // namespace
 
-MainMenus buildMainMenus(QMainWindow *window) {
+MainMenus buildMainMenus(QMainWindow *window)
+{
     MainMenus menus;
     buildMenuBar(window, menus);
     buildGridMenu(window, menus);

@@ -11,9 +11,12 @@
 #include <QTimer>
 
 class QLabel;
-class QTableView;
 
 namespace ui {
+
+class FilterCommands;
+class TicketGrid;
+class TicketList;
 
 // "TForm1": the program's main window. It owns the connection, the shared state, the message
 // box and the list; its actions call the core of each area.
@@ -34,7 +37,8 @@ public:
     const app::AppPaths &paths() const { return m_paths; }
     const MainMenus &menus() const { return m_menus; }
     BottomPanel *bottomPanel() const { return m_bottom; }
-    QTableView *grid() const { return m_grid; }
+    TicketGrid *grid() const { return m_grid; }
+    TicketList &list() { return *m_list; }
     QLabel *listCaption() const { return m_listCaption; }
     QTimer &importTimer() { return m_importTimer; }
 
@@ -43,12 +47,21 @@ public:
     // Called when another start of the program asks this one to come forward.
     void bringToFront();
 
+    // Multi-row selection of the list, shared by the settlement switches: any of them switches it
+    // on; switching one off switches all off and clears the selection.
+    void setMultiSelect(bool on);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildListPanel();
     void connectActions();
+    void connectListInputs();
+    void rebuildList();
+    void openSearch();
     void runStartupSteps();
     void saveStoredValues();
 
@@ -60,8 +73,11 @@ private:
     MainMenus m_menus;
     BottomPanel *m_bottom = nullptr;
     QLabel *m_listCaption = nullptr;
-    QTableView *m_grid = nullptr;
+    TicketGrid *m_grid = nullptr;
+    TicketList *m_list = nullptr;
+    FilterCommands *m_filter = nullptr;
     QTimer m_importTimer;
+    QTimer m_resizeSettle;
     QString m_openDialogFileName;
 };
 

@@ -6,7 +6,8 @@ namespace ui {
 
 SingleInstance::SingleInstance(const QString &name, QObject *parent)
     : QObject(parent)
-    , m_name(name) {
+    , m_name(name)
+{
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *peer = m_server.nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
@@ -15,7 +16,8 @@ SingleInstance::SingleInstance(const QString &name, QObject *parent)
     });
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim()
+{
     QLocalSocket probe;
     probe.connectToServer(m_name);
     if (probe.waitForConnected(1000)) {

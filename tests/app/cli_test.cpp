@@ -12,7 +12,8 @@ struct Outcome {
     QString errors;
 };
 
-Outcome runCli(const QStringList &arguments, const QString &workingDir = QString()) {
+Outcome runCli(const QStringList &arguments, const QString &workingDir = QString())
+{
     QProcess process;
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
@@ -24,7 +25,8 @@ Outcome runCli(const QStringList &arguments, const QString &workingDir = QString
 
 } // namespace
 
-TEST(Cli, versionAndConnectionCheck) {
+TEST(Cli, versionAndConnectionCheck)
+{
     const Outcome version = runCli({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.output, QStringLiteral("vovuvakor-cli %1\n").arg(platform::exeVersionText()));

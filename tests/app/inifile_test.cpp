@@ -6,7 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(IniFile, readsCp1250AndWritesBackKeepingOtherSections) {
+TEST(IniFile, readsCp1250AndWritesBackKeepingOtherSections)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vovuvaKOR.ini"));
     QFile file(path);
@@ -36,7 +37,8 @@ TEST(IniFile, readsCp1250AndWritesBackKeepingOtherSections) {
                              "[XML]\r\nDatum=2026-12-11 10:00:00\r\n\r\n"));
 }
 
-TEST(IniFile, missingFileReadsAsEmpty) {
+TEST(IniFile, missingFileReadsAsEmpty)
+{
     app::IniFile ini(QStringLiteral("/nonexistent/kavrid05.ini"));
     ini.load();
     EXPECT_FALSE(ini.contains(QStringLiteral("LogON"), QStringLiteral("IP")));

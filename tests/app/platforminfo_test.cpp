@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(PlatformInfo, fileDateTimeHasTwoSecondResolutionAndDayZeroForMissingFiles) {
+TEST(PlatformInfo, fileDateTimeHasTwoSecondResolutionAndDayZeroForMissingFiles)
+{
     EXPECT_EQ(platform::fileDateTime(QStringLiteral("/nonexistent/file")),
               QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
 
@@ -22,7 +23,8 @@ TEST(PlatformInfo, fileDateTimeHasTwoSecondResolutionAndDayZeroForMissingFiles) 
               QDateTime(QDate(2026, 12, 11), QTime(10, 20, 30)));
 }
 
-TEST(PlatformInfo, workstationFactsHaveTheirFormats) {
+TEST(PlatformInfo, workstationFactsHaveTheirFormats)
+{
     const QString ip = platform::localIPAddress();
     EXPECT_EQ(QHostAddress(ip).protocol(), QAbstractSocket::IPv4Protocol) << ip.toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$"))
@@ -33,7 +35,8 @@ TEST(PlatformInfo, workstationFactsHaveTheirFormats) {
     EXPECT_LE(platform::computerName().size(), 15);
 }
 
-TEST(Startup, unattendedSwitchIsTheFirstArgumentInAnyCase) {
+TEST(Startup, unattendedSwitchIsTheFirstArgumentInAnyCase)
+{
     const struct {
         QStringList arguments;
         bool unattended;

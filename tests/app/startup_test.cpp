@@ -23,12 +23,14 @@ protected:
 
     app::AppPaths paths() const { return {site.programDir(), site.workingDir()}; }
     QString port() const { return QString::number(database.settings().port); }
-    QString sqlMode() {
+    QString sqlMode()
+    {
         return connection.query(QStringLiteral("select @@session.sql_mode")).text(0, 0);
     }
 };
 
-TEST_F(StartupTest, withoutSettingsFileTheDefaultsApply) {
+TEST_F(StartupTest, withoutSettingsFileTheDefaultsApply)
+{
     app::startDatabase(state, connection, paths());
     EXPECT_EQ(state.stationNo, QStringLiteral("00"));
     EXPECT_EQ(state.moduleCode, QStringLiteral("vlkor"));
@@ -40,7 +42,8 @@ TEST_F(StartupTest, withoutSettingsFileTheDefaultsApply) {
     EXPECT_EQ(settings.password, QString());
 }
 
-TEST_F(StartupTest, reachableOpenPortConnectsWithoutSetupOrHistoryAndReconnectsOnSqlPort) {
+TEST_F(StartupTest, reachableOpenPortConnectsWithoutSetupOrHistoryAndReconnectsOnSqlPort)
+{
     site.writeLogonFor(
         database,
         QStringLiteral("SQLport=%1\r\nOPENport=%2\r\nCisloPC=07\r\n").arg(unreachablePort, port()));
@@ -55,7 +58,8 @@ TEST_F(StartupTest, reachableOpenPortConnectsWithoutSetupOrHistoryAndReconnectsO
     EXPECT_THROW(connection.open(), db::DbError);
 }
 
-TEST_F(StartupTest, unreachableOpenPortFallsBackToSqlPortAndWritesOneHistoryRow) {
+TEST_F(StartupTest, unreachableOpenPortFallsBackToSqlPortAndWritesOneHistoryRow)
+{
     site.writeLogonFor(database,
                        QStringLiteral("OPENport=%1\r\nCisloPC=07\r\n").arg(unreachablePort));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
@@ -83,7 +87,8 @@ TEST_F(StartupTest, unreachableOpenPortFallsBackToSqlPortAndWritesOneHistoryRow)
     EXPECT_EQ(rows.text(0, 8), platform::exeVersionText());
 }
 
-TEST_F(StartupTest, portsThatAreNotNumbersAreConversionErrors) {
+TEST_F(StartupTest, portsThatAreNotNumbersAreConversionErrors)
+{
     for (const QString &lines :
          {QStringLiteral("SQLport=abc\r\n"), QStringLiteral("OPENport=33x\r\n")}) {
         site.writeLogonFor(database, lines);
@@ -97,7 +102,8 @@ TEST_F(StartupTest, portsThatAreNotNumbersAreConversionErrors) {
     }
 }
 
-TEST_F(StartupTest, historyValuesAreStoredExactlyWhateverTheyHold) {
+TEST_F(StartupTest, historyValuesAreStoredExactlyWhateverTheyHold)
+{
     app::LoginRecord record;
     record.modul = QStringLiteral("Vážní list KOR");
     record.pc = QStringLiteral("01");

@@ -11,7 +11,8 @@ protected:
     void SetUp() override { connection.setSettings(database.settings()); }
 };
 
-TEST_F(ConnectionTest, czechTextRoundTripsThroughTheCp1250Connection) {
+TEST_F(ConnectionTest, czechTextRoundTripsThroughTheCp1250Connection)
+{
     const QString name = QStringLiteral("Zemědělské družstvo Kněžice – O'Neill \\ Šťastný");
     connection.exec(QStringLiteral("insert into vazlab set NAZEVPODNI=") + sql::text(name));
     EXPECT_EQ(connection.query(QStringLiteral("select NAZEVPODNI from vazlab")).text(0, 0), name);
@@ -22,7 +23,8 @@ TEST_F(ConnectionTest, czechTextRoundTripsThroughTheCp1250Connection) {
               QString::number(name.size()));
 }
 
-TEST_F(ConnectionTest, opensOnDemandAndSetsTheCharacterSetAfterEveryConnect) {
+TEST_F(ConnectionTest, opensOnDemandAndSetsTheCharacterSetAfterEveryConnect)
+{
     EXPECT_FALSE(connection.isOpen());
     const QString query = QStringLiteral(
         "select @@character_set_client, @@character_set_results, @@character_set_connection");
@@ -36,7 +38,8 @@ TEST_F(ConnectionTest, opensOnDemandAndSetsTheCharacterSetAfterEveryConnect) {
     }
 }
 
-TEST_F(ConnectionTest, autoCommitSwitchedOffHoldsWorkUntilCommit) {
+TEST_F(ConnectionTest, autoCommitSwitchedOffHoldsWorkUntilCommit)
+{
     connection.setAutoCommit(false);
     connection.exec(QStringLiteral("insert into vazlab set CISLODOKLA=1"));
     EXPECT_EQ(database.count(QStringLiteral("vazlab")), 0);
@@ -48,7 +51,8 @@ TEST_F(ConnectionTest, autoCommitSwitchedOffHoldsWorkUntilCommit) {
               QStringLiteral("2"));
 }
 
-TEST_F(ConnectionTest, resultSetReportsColumnKindsAndConvertsOnAccess) {
+TEST_F(ConnectionTest, resultSetReportsColumnKindsAndConvertsOnAccess)
+{
     connection.exec(
         QStringLiteral("insert into vazlab set CISLODOKLA=815, DATUM='2015-02-01', NETTO=980.5, "
                        "DATBRUTTO='2015-02-01 07:05:09', NAZEVPODNI='x'"));
@@ -74,7 +78,8 @@ TEST_F(ConnectionTest, resultSetReportsColumnKindsAndConvertsOnAccess) {
     EXPECT_EQ(rows.toTime(0, 8), QTime(10, 20, 30));
 }
 
-TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage) {
+TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage)
+{
     try {
         connection.exec(QStringLiteral("insert into vazlab set NAZEVPODNI='abc\\'"));
         FAIL();
@@ -89,7 +94,8 @@ TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage) {
     EXPECT_FALSE(nowhere.isOpen());
 }
 
-TEST_F(ConnectionTest, manyRowsKeepTheirValuesAcrossStorageBlocks) {
+TEST_F(ConnectionTest, manyRowsKeepTheirValuesAcrossStorageBlocks)
+{
     const db::ResultSet rows = connection.query(
         QStringLiteral("select seq, repeat('Ž', seq % 500), if(seq % 3 = 0, null, 'x') "
                        "from seq_1_to_20000 order by seq"));

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(Cp1250, czechTextRoundTripsAndMissingCharactersBecomeQuestionMarks) {
+TEST(Cp1250, czechTextRoundTripsAndMissingCharactersBecomeQuestionMarks)
+{
     const QString czech = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy – „Ř“ €");
     const QByteArray bytes = cp1250::encode(czech);
     EXPECT_EQ(bytes.size(), czech.size());

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(ScriptRunnerSplit, splitsAtSemicolonsOutsideQuotedText) {
+TEST(ScriptRunnerSplit, splitsAtSemicolonsOutsideQuotedText)
+{
     const struct {
         QByteArray script;
         QList<QByteArray> statements;
@@ -31,7 +32,8 @@ protected:
     TestDatabase database;
 };
 
-TEST_F(ScriptRunnerTest, rejectedStatementStopsTheRunAndRollsBackItsTransaction) {
+TEST_F(ScriptRunnerTest, rejectedStatementStopsTheRunAndRollsBackItsTransaction)
+{
     db::ScriptRunner runner;
     runner.addLine(QStringLiteral("BEGIN;"));
     runner.addLine(QStringLiteral("insert into vazlab set CISLODOKLA=1;"));
@@ -56,7 +58,8 @@ TEST_F(ScriptRunnerTest, rejectedStatementStopsTheRunAndRollsBackItsTransaction)
               QStringLiteral("3"));
 }
 
-TEST_F(ScriptRunnerTest, scriptRoundTripsThroughItsFileInCp1250) {
+TEST_F(ScriptRunnerTest, scriptRoundTripsThroughItsFileInCp1250)
+{
     QTemporaryDir dir;
     db::ScriptRunner runner;
     runner.addLine(

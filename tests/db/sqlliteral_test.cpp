@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(SqlLiteral, textDoublesQuotesAndEscapesBackslashes) {
+TEST(SqlLiteral, textDoublesQuotesAndEscapesBackslashes)
+{
     const struct {
         QString value;
         QString expected;
@@ -19,7 +20,8 @@ TEST(SqlLiteral, textDoublesQuotesAndEscapesBackslashes) {
         EXPECT_EQ(sql::text(c.value), c.expected) << c.value.toStdString();
 }
 
-TEST(SqlLiteral, numbersUseShortestFormWithPoint) {
+TEST(SqlLiteral, numbersUseShortestFormWithPoint)
+{
     const struct {
         double value;
         const char *expected;
@@ -32,7 +34,8 @@ TEST(SqlLiteral, numbersUseShortestFormWithPoint) {
         EXPECT_EQ(sql::number(c.value), QString::fromLatin1(c.expected));
 }
 
-TEST(SqlLiteral, datesAndDateTimesAreQuotedIsoText) {
+TEST(SqlLiteral, datesAndDateTimesAreQuotedIsoText)
+{
     EXPECT_EQ(sql::date(QDate(2015, 2, 1)), QStringLiteral("'2015-02-01'"));
     EXPECT_EQ(sql::dateTime(QDateTime(QDate(2015, 2, 1), QTime(7, 5, 9))),
               QStringLiteral("'2015-02-01 07:05:09'"));

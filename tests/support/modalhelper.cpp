@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <memory>
 
-void whenModalOpens(std::function<void(QWidget *)> handler) {
+void whenModalOpens(std::function<void(QWidget *)> handler)
+{
     auto *timer = new QTimer;
     auto shared = std::make_shared<std::function<void(QWidget *)>>(std::move(handler));
     QObject::connect(timer, &QTimer::timeout, [timer, shared] {
@@ -19,7 +20,8 @@ void whenModalOpens(std::function<void(QWidget *)> handler) {
     timer->start(10);
 }
 
-void pressInNextModal(const QString &caption) {
+void pressInNextModal(const QString &caption)
+{
     whenModalOpens([caption](QWidget *modal) {
         for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
             if (button->text() == caption) {

@@ -10,7 +10,8 @@
 
 namespace {
 
-db::ConnectionSettings serverSettings(const QString &database) {
+db::ConnectionSettings serverSettings(const QString &database)
+{
     db::ConnectionSettings settings;
     settings.host = QStringLiteral("127.0.0.1");
     settings.port = TestDatabase::serverPort();
@@ -21,11 +22,13 @@ db::ConnectionSettings serverSettings(const QString &database) {
 
 } // namespace
 
-QString sourcePath(const QString &relative) {
+QString sourcePath(const QString &relative)
+{
     return QStringLiteral(VK_SOURCE_DIR "/") + relative;
 }
 
-unsigned int TestDatabase::serverPort() {
+unsigned int TestDatabase::serverPort()
+{
     const QString port = qEnvironmentVariable("VK_DB_PORT");
     if (port.isEmpty()) {
         ADD_FAILURE() << "VK_DB_PORT is not set: run the tests through scripts/test";
@@ -35,7 +38,8 @@ unsigned int TestDatabase::serverPort() {
 }
 
 TestDatabase::TestDatabase()
-    : m_name(QStringLiteral("vk_test_%1").arg(QCoreApplication::applicationPid())) {
+    : m_name(QStringLiteral("vk_test_%1").arg(QCoreApplication::applicationPid()))
+{
     db::Connection server;
     server.setSettings(serverSettings(QString()));
     server.exec(QStringLiteral("DROP DATABASE IF EXISTS ") + m_name);
@@ -51,7 +55,8 @@ TestDatabase::TestDatabase()
     runner.run(m_connection);
 }
 
-TestDatabase::~TestDatabase() {
+TestDatabase::~TestDatabase()
+{
     try {
         m_connection.exec(QStringLiteral("DROP DATABASE IF EXISTS ") + m_name);
     } catch (...) {
@@ -59,32 +64,38 @@ TestDatabase::~TestDatabase() {
     }
 }
 
-db::ConnectionSettings TestDatabase::settings() const {
+db::ConnectionSettings TestDatabase::settings() const
+{
     return serverSettings(m_name);
 }
 
-QString TestDatabase::scalar(const QString &query) {
+QString TestDatabase::scalar(const QString &query)
+{
     const db::ResultSet rows = m_connection.query(query);
     return rows.rowCount() > 0 ? rows.text(0, 0) : QString();
 }
 
-int TestDatabase::count(const QString &table) {
+int TestDatabase::count(const QString &table)
+{
     return scalar(QStringLiteral("select count(*) from ") + table).toInt();
 }
 
-TestSite::TestSite() {
+TestSite::TestSite()
+{
     QDir(root()).mkpath(QStringLiteral("work"));
     QDir(root()).mkpath(QStringLiteral("program"));
 }
 
-void TestSite::writeLogon(const QString &lines) const {
+void TestSite::writeLogon(const QString &lines) const
+{
     QFile file(root() + QStringLiteral("/kavrid05.ini"));
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error("cannot write kavrid05.ini");
     file.write(cp1250::encode(QStringLiteral("[LogON]\r\n") + lines));
 }
 
-void TestSite::writeLogonFor(const TestDatabase &database, const QString &extraLines) const {
+void TestSite::writeLogonFor(const TestDatabase &database, const QString &extraLines) const
+{
     const auto settings = database.settings();
     // the first of two equal keys counts, so the extra lines override
     writeLogon(extraLines + QStringLiteral("IP=%1\r\nDatabase=%2\r\nSQLport=%3\r\n")

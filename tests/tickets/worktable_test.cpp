@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(WorkTable, statementsNameTheWorkstationsTable) {
+TEST(WorkTable, statementsNameTheWorkstationsTable)
+{
     EXPECT_EQ(tickets::workTableStatements(QStringLiteral("07")),
               QStringList({QStringLiteral("DROP TABLE IF EXISTS tmp07vala"),
                            QStringLiteral("CREATE TABLE tmp07vala COLLATE cp1250_general_ci "
@@ -11,7 +12,8 @@ TEST(WorkTable, statementsNameTheWorkstationsTable) {
     EXPECT_EQ(tickets::workTableName(QStringLiteral("00")), QStringLiteral("tmp00vala"));
 }
 
-TEST(WorkTable, copyHasTheColumnsButNoKeysAndRowsCopiedBackDrawNewIds) {
+TEST(WorkTable, copyHasTheColumnsButNoKeysAndRowsCopiedBackDrawNewIds)
+{
     TestDatabase database;
     db::Connection &connection = database.connection();
     connection.exec(QStringLiteral("insert into vazlab set CISLODOKLA=1"));

@@ -18,7 +18,8 @@ struct Seen {
 };
 
 // Reads the box that opens, then presses a key or a button in it.
-void inspectThen(Seen &seen, std::function<void(QMessageBox *)> act) {
+void inspectThen(Seen &seen, std::function<void(QMessageBox *)> act)
+{
     whenModalOpens([&seen, act](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         ASSERT_NE(box, nullptr);
@@ -33,7 +34,8 @@ void inspectThen(Seen &seen, std::function<void(QMessageBox *)> act) {
 
 } // namespace
 
-TEST(DotazBox, settingsPersistBetweenUsesAndButtonsReturnTheirResults) {
+TEST(DotazBox, settingsPersistBetweenUsesAndButtonsReturnTheirResults)
+{
     ui::DotazBox dotaz;
     Seen first;
     inspectThen(first, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });

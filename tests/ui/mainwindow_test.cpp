@@ -20,14 +20,16 @@
 
 namespace {
 
-QStringList captionsOf(const QMenu *menu) {
+QStringList captionsOf(const QMenu *menu)
+{
     QStringList captions;
     for (const QAction *action : menu->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return captions;
 }
 
-QMenu *topMenu(QMainWindow &window, const QString &title) {
+QMenu *topMenu(QMainWindow &window, const QString &title)
+{
     for (QAction *action : window.menuBar()->actions()) {
         if (action->text() == title)
             return action->menu();
@@ -43,7 +45,8 @@ protected:
     QStringList errors;
     std::unique_ptr<ui::MainWindow> window;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         ui::setErrorReporter([this](const QString &message) { errors << message; });
         window =
             std::make_unique<ui::MainWindow>(app::AppPaths{site.programDir(), site.workingDir()},
@@ -52,7 +55,8 @@ protected:
     void TearDown() override { ui::setErrorReporter({}); }
 };
 
-TEST_F(MainWindowTest, menusCarryTheirCaptionsInOrder) {
+TEST_F(MainWindowTest, menusCarryTheirCaptionsInOrder)
+{
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Vážní a laboratorní listy KOR"));
     const struct {
         QString menu;
@@ -97,7 +101,8 @@ TEST_F(MainWindowTest, menusCarryTheirCaptionsInOrder) {
                            QStringLiteral(">="), QStringLiteral("<"), QStringLiteral("<=")}));
 }
 
-TEST_F(MainWindowTest, bottomPanelControlsStandAtTheirPlacesWithTheirCaptionsAndStates) {
+TEST_F(MainWindowTest, bottomPanelControlsStandAtTheirPlacesWithTheirCaptionsAndStates)
+{
     const struct {
         const char *name;
         QString caption;
@@ -157,7 +162,8 @@ TEST_F(MainWindowTest, bottomPanelControlsStandAtTheirPlacesWithTheirCaptionsAnd
     EXPECT_EQ(panel->sklad->maxLength(), 3);
 }
 
-TEST_F(MainWindowTest, startUpOnTheServerSetsTheStateAndStoredValuesComeBackAndGoBack) {
+TEST_F(MainWindowTest, startUpOnTheServerSetsTheStateAndStoredValuesComeBackAndGoBack)
+{
     TestDatabase database;
     site.writeLogonFor(database, QStringLiteral("CisloPC=03\r\n"));
     app::StoredValues stored;
@@ -182,7 +188,8 @@ TEST_F(MainWindowTest, startUpOnTheServerSetsTheStateAndStoredValuesComeBackAndG
     EXPECT_EQ(saved.yearIndex, 1);
 }
 
-TEST_F(MainWindowTest, portThatIsNotANumberShowsTheErrorAndSkipsTheLaterStepsButTheWindowOpens) {
+TEST_F(MainWindowTest, portThatIsNotANumberShowsTheErrorAndSkipsTheLaterStepsButTheWindowOpens)
+{
     site.writeLogon(QStringLiteral("SQLport=abc\r\n"));
     app::StoredValues stored;
     stored.openDialogFileName = QStringLiteral("/váha/wgschein_data.xml");
@@ -200,7 +207,8 @@ TEST_F(MainWindowTest, portThatIsNotANumberShowsTheErrorAndSkipsTheLaterStepsBut
               stored.openDialogFileName);
 }
 
-TEST_F(MainWindowTest, doListyClosesTheConnectionStartsTheCheckAndMinimises) {
+TEST_F(MainWindowTest, doListyClosesTheConnectionStartsTheCheckAndMinimises)
+{
     TestDatabase database;
     site.writeLogonFor(database);
     window->start();
@@ -217,7 +225,8 @@ TEST_F(MainWindowTest, doListyClosesTheConnectionStartsTheCheckAndMinimises) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(MainWindowTest, unattendedStartSwitchesAutoCommitOffAndGoesToTheTaskbar) {
+TEST_F(MainWindowTest, unattendedStartSwitchesAutoCommitOffAndGoesToTheTaskbar)
+{
     TestDatabase database;
     site.writeLogonFor(database);
     ui::MainWindow unattended({site.programDir(), site.workingDir()},
@@ -231,7 +240,8 @@ TEST_F(MainWindowTest, unattendedStartSwitchesAutoCommitOffAndGoesToTheTaskbar) 
     EXPECT_EQ(database.count(QStringLiteral("historiem")), 1);
 }
 
-TEST_F(MainWindowTest, layoutFileIsDeletedWhenTheWindowGoesAfterSmazatNastaveni) {
+TEST_F(MainWindowTest, layoutFileIsDeletedWhenTheWindowGoesAfterSmazatNastaveni)
+{
     const QString layout = site.workingDir() + QStringLiteral("/vazlab.slo");
     QFile(layout).open(QIODevice::WriteOnly);
     window->state().deleteLayoutOnExit = true;
@@ -239,7 +249,8 @@ TEST_F(MainWindowTest, layoutFileIsDeletedWhenTheWindowGoesAfterSmazatNastaveni)
     EXPECT_FALSE(QFile::exists(layout));
 }
 
-TEST(BusyWindow, sweepsItsBlockAcrossTheBar) {
+TEST(BusyWindow, sweepsItsBlockAcrossTheBar)
+{
     ui::BusyWindow busy;
     busy.setText(QStringLiteral("Pracuji…"));
     busy.show();

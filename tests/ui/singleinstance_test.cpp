@@ -6,7 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-TEST(SingleInstance, laterInstanceFindsTheFirstAndAsksItToComeForward) {
+TEST(SingleInstance, laterInstanceFindsTheFirstAndAsksItToComeForward)
+{
     const QString name =
         QStringLiteral("VOVUVAKOR-TEST-%1").arg(QCoreApplication::applicationPid());
     ui::SingleInstance first(name);
@@ -20,7 +21,8 @@ TEST(SingleInstance, laterInstanceFindsTheFirstAndAsksItToComeForward) {
 
 // The real program, twice: the first start writes exactly one login row with the workstation
 // number; a second start writes its own row and ends by itself while the first keeps running.
-TEST(SingleInstance, secondStartOfTheProgramWritesItsRowAndEnds) {
+TEST(SingleInstance, secondStartOfTheProgramWritesItsRowAndEnds)
+{
     TestDatabase database;
     TestSite site;
     site.writeLogonFor(database, QStringLiteral("CisloPC=05\r\n"));
