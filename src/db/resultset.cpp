@@ -42,16 +42,22 @@ void ResultSet::appendRow(const char *const *values, const unsigned long *length
         m_blockUsed = 0;
     }
     char *start = m_blocks.back().get() + m_blockUsed;
+    const bool wide = rowSize > NarrowRowLimit;
+    std::vector<quint32> wideEnds;
     quint32 offset = 0;
     for (int i = 0; i < count; ++i) {
-        if (!values[i]) {
-            m_cellEnds.push_back(offset | NullFlag);
-            continue;
-        }
-        if (lengths[i] > 0)
+        if (values[i] && lengths[i] > 0) {
             std::memcpy(start + offset, values[i], lengths[i]);
-        offset += quint32(lengths[i]);
-        m_cellEnds.push_back(offset);
+            offset += quint32(lengths[i]);
+        }
+        if (wide)
+            wideEnds.push_back(offset | (values[i] ? 0 : WideNullFlag));
+        else
+            m_cellEnds.push_back(quint16(offset | (values[i] ? 0 : NullFlag)));
+    }
+    if (wide) {
+        m_cellEnds.insert(m_cellEnds.end(), size_t(count), WideRow);
+        m_wideRows.emplace(start, std::move(wideEnds));
     }
     m_blockUsed += rowSize;
     m_rowStarts.push_back(start);
@@ -59,14 +65,30 @@ void ResultSet::appendRow(const char *const *values, const unsigned long *length
 
 void ResultSet::removeRow(int row)
 {
+    if (isWide(row)) {
+        m_wideRows.erase(m_rowStarts[size_t(row)]);
+    }
     m_rowStarts.erase(m_rowStarts.begin() + row);
     const auto first = m_cellEnds.begin() + qsizetype(row) * columnCount();
     m_cellEnds.erase(first, first + columnCount());
 }
 
+bool ResultSet::isWide(int row) const
+{
+    return columnCount() > 0 && m_cellEnds[size_t(row) * size_t(columnCount())] == WideRow;
+}
+
+quint32 ResultSet::endWithFlag(int row, int column) const
+{
+    const quint16 narrow = m_cellEnds[size_t(row) * size_t(columnCount()) + size_t(column)];
+    if (narrow != WideRow)
+        return (narrow & ~NullFlag) | ((narrow & NullFlag) ? WideNullFlag : 0);
+    return m_wideRows.at(m_rowStarts[size_t(row)])[size_t(column)];
+}
+
 quint32 ResultSet::cellEnd(int row, int column) const
 {
-    return m_cellEnds[size_t(row) * size_t(columnCount()) + size_t(column)] & ~NullFlag;
+    return endWithFlag(row, column) & ~WideNullFlag;
 }
 
 quint32 ResultSet::cellStart(int row, int column) const
@@ -76,7 +98,7 @@ quint32 ResultSet::cellStart(int row, int column) const
 
 bool ResultSet::isNull(int row, int column) const
 {
-    return m_cellEnds[size_t(row) * size_t(columnCount()) + size_t(column)] & NullFlag;
+    return endWithFlag(row, column) & WideNullFlag;
 }
 
 QByteArrayView ResultSet::bytes(int row, int column) const

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace db {
@@ -21,8 +22,9 @@ struct Column {
 };
 
 // All rows of one query, kept as the server sent them (cp1250 text) and converted on access.
-// Rows sit back to back in large blocks; per cell only a 32-bit end offset is kept, so the
-// memory held is close to the bytes received.
+// Rows sit back to back in large blocks; per cell only a 16-bit end offset within its row is
+// kept (rows of 32 KiB and more keep 32-bit offsets aside), so the memory held stays close to
+// the bytes received.
 class ResultSet {
 public:
     ResultSet() = default;
@@ -50,9 +52,14 @@ public:
     void removeRow(int row);
 
 private:
-    static constexpr quint32 NullFlag = 0x80000000u;
+    static constexpr quint16 NullFlag = 0x8000u;
+    static constexpr quint16 WideRow = 0xFFFFu; // first cell of a row kept in m_wideRows
+    static constexpr quint32 WideNullFlag = 0x80000000u;
+    static constexpr size_t NarrowRowLimit = 0x7FFF;
     static constexpr size_t BlockSize = 4u << 20;
 
+    bool isWide(int row) const;
+    quint32 endWithFlag(int row, int column) const;
     quint32 cellEnd(int row, int column) const;
     quint32 cellStart(int row, int column) const;
 
@@ -61,7 +68,8 @@ private:
     size_t m_blockUsed = 0;
     size_t m_blockCapacity = 0;
     std::vector<const char *> m_rowStarts;
-    std::vector<quint32> m_cellEnds; // per cell: end offset within its row, high bit = NULL
+    std::vector<quint16> m_cellEnds; // per cell: end offset within its row, high bit = NULL
+    std::unordered_map<const char *, std::vector<quint32>> m_wideRows; // by row start
 };
 
 } // namespace db

@@ -94,16 +94,28 @@ TEST_F(ConnectionTest, serverErrorsCarryNumberAndMessage)
     EXPECT_FALSE(nowhere.isOpen());
 }
 
-TEST_F(ConnectionTest, manyRowsKeepTheirValuesAcrossStorageBlocks)
+TEST_F(ConnectionTest, manyRowsKeepTheirValuesAcrossStorageBlocksAndLongRows)
 {
     const db::ResultSet rows = connection.query(
-        QStringLiteral("select seq, repeat('Ž', seq % 500), if(seq % 3 = 0, null, 'x') "
+        QStringLiteral("select seq, repeat('Ž', seq % 500), if(seq % 3 = 0, null, 'x'), "
+                       "if(seq % 1000 = 0, repeat('W', 40000 + seq), null) "
                        "from seq_1_to_20000 order by seq"));
     ASSERT_EQ(rows.rowCount(), 20000);
-    for (int row = 0; row < rows.rowCount(); row += 997) {
+    for (int row = 0; row < rows.rowCount(); row += 499) {
         const int seq = row + 1;
         EXPECT_EQ(rows.toInteger(row, 0), seq);
         EXPECT_EQ(rows.text(row, 1), QString(seq % 500, QChar(u'Ž')));
         EXPECT_EQ(rows.isNull(row, 2), seq % 3 == 0);
+        EXPECT_EQ(rows.isNull(row, 3), seq % 1000 != 0);
     }
+    EXPECT_EQ(rows.bytes(999, 3).size(), 41000);
+    EXPECT_EQ(rows.text(999, 2), QStringLiteral("x"));
+    EXPECT_EQ(rows.text(999, 1), QString(500 % 500 + 1000 % 500, QChar(u'Ž')));
+
+    db::ResultSet copy = connection.query(
+        QStringLiteral("select repeat('W', 40000), 'a' union all select 'b', null"));
+    copy.removeRow(0);
+    ASSERT_EQ(copy.rowCount(), 1);
+    EXPECT_EQ(copy.text(0, 0), QStringLiteral("b"));
+    EXPECT_TRUE(copy.isNull(0, 1));
 }
