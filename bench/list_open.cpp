@@ -25,7 +25,8 @@ long peakKilobytes()
 
 qint64 bytesSent(db::Connection &connection)
 {
-    return connection.query(QStringLiteral("show session status like 'Bytes_sent'")).toInteger(0, 1);
+    return connection.query(QStringLiteral("show session status like 'Bytes_sent'"))
+        .toInteger(0, 1);
 }
 
 } // namespace

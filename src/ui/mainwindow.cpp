@@ -4,6 +4,7 @@
 #include "app/storedvalues.h"
 #include "errorguard.h"
 #include "filtercommands.h"
+#include "importcommands.h"
 #include "searchdialog.h"
 #include "ticketgrid.h"
 #include "ticketlist.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(app::AppPaths paths, QStringList arguments, QWidget *pare
 
     m_list = new TicketList(m_connection, m_state, m_paths, m_grid, m_listCaption, this);
     m_filter = new FilterCommands(*m_list, m_state, m_dotaz, m_paths, this);
+    m_imports = new ImportCommands(*this);
     connectActions();
     connectListInputs();
 }
@@ -98,6 +100,11 @@ void MainWindow::connectActions()
 {
     connect(m_menus.opravdu, &QAction::triggered, this, &QWidget::close);
     connect(m_bottom->doListy, &QPushButton::clicked, this, guarded([this] { doListy(); }));
+    connect(m_bottom->nacistVazniList, &QPushButton::clicked, this,
+            guarded([this] { m_imports->importByHand(); }));
+    connect(m_menus.nastaveni, &QAction::triggered, this,
+            guarded([this] { m_imports->chooseFile(); }));
+    connect(&m_importTimer, &QTimer::timeout, this, [this] { m_imports->checkForNewFile(); });
     connect(m_menus.setriditVzestupne, &QAction::triggered, this,
             guarded([this] { m_list->sortByCurrentColumn(false); }));
     connect(m_menus.setriditSestupne, &QAction::triggered, this,
@@ -184,8 +191,10 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() != QEvent::WindowStateChange)
         return;
     const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
+    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized()) {
         rebuildList();
+        QTimer::singleShot(0, this, [this] { m_imports->showLastFailure(); });
+    }
 }
 
 void MainWindow::start()

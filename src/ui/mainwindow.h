@@ -15,6 +15,7 @@ class QLabel;
 namespace ui {
 
 class FilterCommands;
+class ImportCommands;
 class TicketGrid;
 class TicketList;
 
@@ -39,6 +40,10 @@ public:
     BottomPanel *bottomPanel() const { return m_bottom; }
     TicketGrid *grid() const { return m_grid; }
     TicketList &list() { return *m_list; }
+    ImportCommands &imports() { return *m_imports; }
+    // The file name the open dialog of "Nastavení" holds; kept between runs.
+    const QString &openDialogFileName() const { return m_openDialogFileName; }
+    void setOpenDialogFileName(const QString &name) { m_openDialogFileName = name; }
     QLabel *listCaption() const { return m_listCaption; }
     QTimer &importTimer() { return m_importTimer; }
 
@@ -76,6 +81,7 @@ private:
     TicketGrid *m_grid = nullptr;
     TicketList *m_list = nullptr;
     FilterCommands *m_filter = nullptr;
+    ImportCommands *m_imports = nullptr;
     QTimer m_importTimer;
     QTimer m_resizeSettle;
     QString m_openDialogFileName;
