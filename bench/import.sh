@@ -4,20 +4,14 @@
 # connection per import in both. Then vovuvakor-cli watch idling for a minute: memory and CPU.
 #   bench/import.sh [IMPORTS]
 set -euo pipefail
-top=$(cd "$(dirname "$0")/.." && pwd)
 count=${1:-200}
-"$top/scripts/setup" >/dev/null
-export VK_DB_DIR="$top/.dbserver/bench"
-"$top/scripts/dbserver" start >/dev/null
 # shellcheck disable=SC1091
-. "$VK_DB_DIR/env"
-client=(mariadb --no-defaults -h127.0.0.1 -P"$VK_DB_PORT" -uroot --default-character-set=cp1250)
+. "$(dirname "$0")/common.sh"
 "${client[@]}" -e "drop database if exists benchimport; create database benchimport character set cp1250 collate cp1250_general_ci"
 "${client[@]}" benchimport <"$top/db/schema.sql"
 "${client[@]}" --default-character-set=utf8mb4 benchimport <"$top/db/demo.sql"
 "$top/scripts/generate-tickets" 20000 2024-07-01 700 | "${client[@]}" --default-character-set=utf8mb4 benchimport
 
-build=${VK_BUILD_DIR:-$top/build}
 ticket="$top/samples/wgschein_data.xml"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,7 +1,7 @@
 // Imports one weighbridge file again and again in the unattended mode and reports, as one line
 // of JSON, the median and spread of the time from file to committed row.
 //   vk_bench_import PORT DATABASE FILE [COUNT]
-#include "db/connection.h"
+#include "benchconnection.h"
 #include "db/scriptrunner.h"
 #include "import/ticketimport.h"
 
@@ -31,11 +31,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     db::Connection connection;
-    db::ConnectionSettings settings;
-    settings.host = QStringLiteral("127.0.0.1");
-    settings.port = QString::fromLocal8Bit(argv[1]).toUInt();
-    settings.database = QString::fromLocal8Bit(argv[2]);
-    connection.setSettings(settings);
+    connection.setSettings(benchSettings(argv[1], argv[2]));
 
     QTemporaryDir working;
     import::ImportSettings importSettings;

@@ -3,7 +3,7 @@
 // resident memory before and at its peak.
 //   vk_bench_list PORT DATABASE [ORDER]
 #include "app/mainstate.h"
-#include "db/connection.h"
+#include "benchconnection.h"
 #include "ui/ticketgrid.h"
 #include "ui/ticketlist.h"
 
@@ -40,11 +40,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     db::Connection connection;
-    db::ConnectionSettings settings;
-    settings.host = QStringLiteral("127.0.0.1");
-    settings.port = QString::fromLocal8Bit(argv[1]).toUInt();
-    settings.database = QString::fromLocal8Bit(argv[2]);
-    connection.setSettings(settings);
+    connection.setSettings(benchSettings(argv[1], argv[2]));
 
     app::MainState state;
     state.typeIndex = 2; // every document: the statement reads the whole table

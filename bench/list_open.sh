@@ -3,14 +3,10 @@
 #   bench/list_open.sh [TICKETS]   (default 200000)
 # Uses its own private server (.dbserver/bench) and database "bench", filled on first use.
 set -euo pipefail
-top=$(cd "$(dirname "$0")/.." && pwd)
 count=${1:-200000}
-"$top/scripts/setup" >/dev/null
-export VK_DB_DIR="$top/.dbserver/bench"
-"$top/scripts/dbserver" start >/dev/null
 # shellcheck disable=SC1091
-. "$VK_DB_DIR/env"
-client=(mariadb --no-defaults --socket="$VK_DB_SOCKET" -uroot --default-character-set=utf8mb4)
+. "$(dirname "$0")/common.sh"
+client+=(--default-character-set=utf8mb4)
 have=$("${client[@]}" -N -e "select count(*) from bench.vazlab" 2>/dev/null || echo 0)
 if [ "$have" != "$count" ]; then
   echo "loading $count tickets"
@@ -19,7 +15,7 @@ if [ "$have" != "$count" ]; then
   "${client[@]}" bench <"$top/db/demo.sql"
   "$top/scripts/generate-tickets" "$count" 2013-07-01 4900 | "${client[@]}" bench
 fi
-bench="${VK_BUILD_DIR:-$top/build}/bench/vk_bench_list"
+bench="$build/bench/vk_bench_list"
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 runs=5
