@@ -42,7 +42,7 @@ app::AppPaths paths()
 
 // Connects as the program does at start: the settings file one folder above the working
 // directory, the login-history row written.
-void connect(app::MainState &state, db::Connection &connection)
+void connectAsProgram(app::MainState &state, db::Connection &connection)
 {
     app::startDatabase(state, connection, paths());
     if (!connection.isOpen())
@@ -53,7 +53,7 @@ int checkConnection()
 {
     app::MainState state;
     db::Connection connection;
-    connect(state, connection);
+    connectAsProgram(state, connection);
     const auto &settings = connection.settings();
     out() << "connected to " << settings.host << ':' << settings.port << '/' << settings.database
           << " as workstation " << state.stationNo << '\n';
@@ -74,7 +74,7 @@ int importOnce(const QStringList &arguments)
 {
     app::MainState state;
     db::Connection connection;
-    connect(state, connection);
+    connectAsProgram(state, connection);
     const import::ImportSettings settings = importSettings(state, arguments);
     if (!QFile::exists(settings.filePath))
         throw vk::Error(QStringLiteral("Chyba při přenosu. Opakujte příjem.") + u' ' +
@@ -94,7 +94,7 @@ int watch(const QStringList &arguments)
 {
     app::MainState state;
     db::Connection connection;
-    connect(state, connection);
+    connectAsProgram(state, connection);
     connection.close();
     const import::ImportSettings settings = importSettings(state, arguments);
     ConsoleDialogue dialogue;
