@@ -1,6 +1,8 @@
+#include "db/error.h"
 #include "support/modalhelper.h"
 #include "support/printers.h"
 #include "ui/dotazbox.h"
+#include "ui/errorguard.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -68,4 +70,23 @@ TEST(DotazBox, settingsPersistBetweenUsesAndButtonsReturnTheirResults)
     EXPECT_EQ(dotaz.show(), ui::DotazBox::Cancel);
     pressInNextModal(QStringLiteral("Načíst"));
     EXPECT_EQ(dotaz.show(), ui::DotazBox::Confirm);
+}
+
+TEST(ErrorGuard, failingActionShowsTheStandardErrorBoxAndEnds)
+{
+    QString shown;
+    whenModalOpens([&shown](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        EXPECT_EQ(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    bool finished = false;
+    EXPECT_FALSE(ui::runGuarded([&] {
+        throw vk::Error(QStringLiteral("Table 'kavrid.historiem' doesn't exist"));
+        finished = true;
+    }));
+    EXPECT_EQ(shown, QStringLiteral("Table 'kavrid.historiem' doesn't exist"));
+    EXPECT_FALSE(finished);
 }

@@ -109,6 +109,14 @@ TEST_F(TicketListTest, rejectedQueryShowsTheErrorLeavesTheGridEmptyAndKeepsTheCa
 
 TEST_F(TicketListTest, ctrlDeleteAsksAndDeletesTheSelectedRows)
 {
+    QString asked;
+    whenModalOpens([&asked](QWidget *box) {
+        asked = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QTest::keyClick(window->grid(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(asked, QStringLiteral("Delete record?"));
+
     window->bottomPanel()->typButtons->button(2)->click();
     window->bottomPanel()->dosaditKc->setChecked(true);
     ASSERT_TRUE(window->grid()->multiSelect());
@@ -116,7 +124,6 @@ TEST_F(TicketListTest, ctrlDeleteAsksAndDeletesTheSelectedRows)
         window->grid()->selectionModel()->select(window->list().model().index(row, 0),
                                                  QItemSelectionModel::Select |
                                                      QItemSelectionModel::Rows);
-    QString asked;
     whenModalOpens([&asked](QWidget *box) {
         asked = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
         QTest::keyClick(box, Qt::Key_Escape);
