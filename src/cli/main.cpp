@@ -98,35 +98,30 @@ int watch(const QStringList &arguments)
     connection.close();
     const import::ImportSettings settings = importSettings(state, arguments);
     ConsoleDialogue dialogue;
-    import::ImportWatch watcher(
-        paths().programIni(),
-        {[] { return true;
-}
-, [&] { return settings.filePath; },
-    [&] {
+
+    import::ImportWatch::Hooks hooks;
+    hooks.mayImport = [] { return true; };
+    hooks.filePath = [&] { return settings.filePath; };
+    hooks.runImport = [&] {
         db::ScriptRunner runner;
-        try {
-            const auto outcome = import::importTicket(connection, runner, settings,
-                                                      import::ImportMode::Automatic, dialogue);
-            if (outcome == import::ImportOutcome::Imported)
-                out() << QDateTime::currentDateTime().toString(Qt::ISODate) << " imported "
-                      << settings.filePath << Qt::endl;
-            else
-                err() << dialogue.lastNotice() << Qt::endl;
-            return outcome;
-        } catch (...) {
-            connection.close();
-            throw;
-        }
-    },
-    [](const QString &failure) { err() << failure << Qt::endl; }
-});
-QTimer timer;
-timer.setInterval(5000);
-QObject::connect(&timer, &QTimer::timeout, [&] { watcher.tick(timer); });
-timer.start();
-out() << "watching " << settings.filePath << Qt::endl;
-return QCoreApplication::exec();
+        const auto outcome = import::importTicket(connection, runner, settings,
+                                                  import::ImportMode::Automatic, dialogue);
+        if (outcome == import::ImportOutcome::Imported)
+            out() << QDateTime::currentDateTime().toString(Qt::ISODate) << " imported "
+                  << settings.filePath << Qt::endl;
+        else
+            err() << dialogue.lastNotice() << Qt::endl;
+        return outcome;
+    };
+    hooks.reportFailure = [](const QString &failure) { err() << failure << Qt::endl; };
+    import::ImportWatch watcher(paths().programIni(), hooks);
+
+    QTimer timer;
+    timer.setInterval(5000);
+    QObject::connect(&timer, &QTimer::timeout, [&] { watcher.tick(timer); });
+    timer.start();
+    out() << "watching " << settings.filePath << Qt::endl;
+    return QCoreApplication::exec();
 }
 
 } // namespace

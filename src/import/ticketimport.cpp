@@ -33,6 +33,28 @@ bool reconnect(db::Connection &connection, const ImportSettings &settings, Impor
     return false;
 }
 
+// Nobody is at an unattended workstation to use the connection afterwards: it is closed when
+// the import ends, whether it took the ticket over or failed.
+class ClosedAfterwards {
+public:
+    ClosedAfterwards(db::Connection &connection, bool active)
+        : m_connection(connection)
+        , m_active(active)
+    {
+    }
+    ~ClosedAfterwards()
+    {
+        if (m_active)
+            m_connection.close();
+    }
+    ClosedAfterwards(const ClosedAfterwards &) = delete;
+    ClosedAfterwards &operator=(const ClosedAfterwards &) = delete;
+
+private:
+    db::Connection &m_connection;
+    bool m_active;
+};
+
 QString inWorkingDir(const ImportSettings &settings, const QString &name)
 {
     return settings.workingDir.isEmpty() ? name : QDir(settings.workingDir).filePath(name);
@@ -73,6 +95,7 @@ ImportOutcome importTicket(db::Connection &connection, db::ScriptRunner &runner,
                          Notice::Icon::Stop});
         return ImportOutcome::MissingFile;
     }
+    const ClosedAfterwards unattended(connection, !manual);
     if (!reconnect(connection, settings, dialogue)) {
         dialogue.notify(
             {errorTitle, QStringLiteral("Chyba SQL. Opakujte příjem."), Notice::Icon::Stop});
@@ -114,8 +137,6 @@ ImportOutcome importTicket(db::Connection &connection, db::ScriptRunner &runner,
     if (manual)
         dialogue.notify({QStringLiteral("Soubor přenesen."), QStringLiteral("Vážní list přenesen."),
                          Notice::Icon::Information});
-    else
-        connection.close();
     return ImportOutcome::Imported;
 }
 

@@ -45,7 +45,8 @@ struct ImportSettings {
 // Takes the ticket in the weighbridge file over into vazlab through the workstation's work
 // table, replacing a ticket of the same number and year (in manual mode after asking).
 // Failures of reading or of statements throw; the replacement of an old ticket is one
-// transaction, so a failure leaves the old row in place.
+// transaction, so a failure leaves the old row in place. The automatic mode leaves the
+// connection closed, also after a failure.
 ImportOutcome importTicket(db::Connection &connection, db::ScriptRunner &runner,
                            const ImportSettings &settings, ImportMode mode,
                            ImportDialogue &dialogue);

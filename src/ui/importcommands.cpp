@@ -88,23 +88,17 @@ private:
 ImportCommands::ImportCommands(MainWindow &window)
     : QObject(&window)
     , m_window(window)
-    , m_watch(window.paths().programIni(),
-              {[this] { return m_window.isMinimized(); },
-               [this] { return m_window.state().importFilePath; },
-               [this] {
-                   UnattendedDialogue dialogue(m_lastFailure);
-                   db::ScriptRunner runner;
-                   try {
-                       return import::importTicket(m_window.connection(), runner, settings(),
-                                                   import::ImportMode::Automatic, dialogue);
-                   } catch (...) {
-                       m_window.connection().close();
-                       throw;
-                   }
-               },
-               [this](const QString &failure) { m_lastFailure = failure; }})
+    , m_watch(window.paths().programIni(), watchHooks())
 {
 }
+
+import::ImportWatch::Hooks ImportCommands::watchHooks(){import::ImportWatch::Hooks hooks;
+hooks.mayImport = [this] { return m_window.isMinimized(); };
+hooks.filePath = [this] { return m_window.state().importFilePath; };
+hooks.runImport = [this] { return importUnattended(); };
+hooks.reportFailure = [this](const QString &failure) { m_lastFailure = failure; };
+return hooks;
+} // namespace ui
 
 import::ImportSettings ImportCommands::settings() const {import::ImportSettings settings;
 settings.filePath = m_window.state().importFilePath;
@@ -113,6 +107,12 @@ settings.workingDir = m_window.paths().workingDir;
 settings.retryWaitMilliseconds = m_retryWait;
 return settings;
 } // namespace ui
+
+import::ImportOutcome ImportCommands::importUnattended(){UnattendedDialogue dialogue(m_lastFailure);
+db::ScriptRunner runner;
+return import::importTicket(m_window.connection(), runner, settings(),
+                            import::ImportMode::Automatic, dialogue);
+}
 
 void ImportCommands::importByHand()
 {

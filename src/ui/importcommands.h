@@ -30,6 +30,8 @@ public:
 
 private:
     import::ImportSettings settings() const;
+    import::ImportOutcome importUnattended();
+    import::ImportWatch::Hooks watchHooks();
 
     MainWindow &m_window;
     import::ImportWatch m_watch;

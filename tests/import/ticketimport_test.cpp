@@ -181,6 +181,7 @@ TEST_F(TicketImportTest, failingInsertOfTheReplacementKeepsTheOldTicket)
                        "signal sqlstate '45000' set message_text = 'refused'"));
     EXPECT_THROW(run(import::ImportMode::Automatic), db::DbError);
     EXPECT_EQ(rowsOf815(), before);
+    EXPECT_FALSE(connection.isOpen());
 
     // and the connection goes on working for the next script
     database.connection().exec(QStringLiteral("drop trigger refuse"));
