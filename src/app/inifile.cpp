@@ -1,10 +1,9 @@
 #include "inifile.h"
 
 #include "db/cp1250.h"
-#include "db/error.h"
+#include "db/filebytes.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace app {
 
@@ -21,12 +20,9 @@ bool IniFile::exists() const
 void IniFile::load()
 {
     m_sections.clear();
-    QFile file(m_path);
-    if (!file.exists())
+    if (!exists())
         return;
-    if (!file.open(QIODevice::ReadOnly))
-        throw vk::Error::fileUnreadable(m_path, file.errorString());
-    const QStringList lines = cp1250::decode(file.readAll()).split(u'\n');
+    const QStringList lines = cp1250::decode(vk::readFileBytes(m_path)).split(u'\n');
     Section *current = nullptr;
     for (QString line : lines) {
         line = line.trimmed();
@@ -59,10 +55,7 @@ void IniFile::save() const
             text += key + u'=' + value + QStringLiteral("\r\n");
         text += QStringLiteral("\r\n");
     }
-    const QByteArray bytes = cp1250::encode(text);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw vk::Error::fileUnwritable(m_path, file.errorString());
+    vk::writeFileBytes(m_path, cp1250::encode(text));
 }
 
 IniFile::Section *IniFile::findSection(const QString &name)

@@ -3,9 +3,7 @@
 #include "connection.h"
 #include "cp1250.h"
 #include "dberror.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "filebytes.h"
 
 namespace db {
 
@@ -61,18 +59,12 @@ void ScriptRunner::addLine(const QString &line)
 
 void ScriptRunner::loadFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw vk::Error::fileUnreadable(path, file.errorString());
-    m_script = file.readAll();
+    m_script = vk::readFileBytes(path);
 }
 
 void ScriptRunner::saveToFile(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_script) != m_script.size() ||
-        !file.commit())
-        throw vk::Error::fileUnwritable(path, file.errorString());
+    vk::writeFileBytes(path, m_script);
 }
 
 void ScriptRunner::run(Connection &connection) const

@@ -1,10 +1,10 @@
 #include "weighbridgereader.h"
 
 #include "db/error.h"
+#include "db/filebytes.h"
 #include "db/sqlliteral.h"
 #include "regionaldatetime.h"
 
-#include <QFile>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -81,10 +81,7 @@ QStringList fragmentsFor(const QString &element, const QString &value, const QLo
 
 void readTicketFile(const QString &path, QStringList &fragments, const QLocale &locale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw vk::Error::fileUnreadable(path, file.errorString());
-    QXmlStreamReader reader(&file);
+    QXmlStreamReader reader(vk::readFileBytes(path));
     QStringList texts; // the text gathered directly inside each open element
     while (!reader.atEnd()) {
         switch (reader.readNext()) {

@@ -1,10 +1,9 @@
 #include "filterhistory.h"
 
 #include "db/cp1250.h"
-#include "db/error.h"
+#include "db/filebytes.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace tickets {
@@ -13,12 +12,9 @@ namespace {
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw vk::Error::fileUnreadable(path, file.errorString());
-    QString text = cp1250::decode(file.readAll());
+    QString text = cp1250::decode(vk::readFileBytes(path));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (text.isEmpty())
         return {};
@@ -32,9 +28,7 @@ void writeLines(const QString &path, const QStringList &lines)
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += cp1250::encode(line) + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw vk::Error::fileUnwritable(path, file.errorString());
+    vk::writeFileBytes(path, bytes);
 }
 
 // Removes the last line; returns the line now last, or nothing when fewer than two were there.
@@ -77,14 +71,10 @@ void FilterHistory::clear(QString &clause, QString &text) const
 
 void FilterHistory::dropLast(QString &clause, QString &text) const
 {
-    clause.clear();
-    text = noFilterText();
-    const QString lastClause = dropLastLine(clausePath());
-    if (!lastClause.isEmpty())
-        clause = lastClause;
-    const QString lastText = dropLastLine(textPath());
-    if (!lastText.isEmpty())
-        text = lastText;
+    clause = dropLastLine(clausePath());
+    text = dropLastLine(textPath());
+    if (text.isEmpty())
+        text = noFilterText();
 }
 
 } // namespace tickets

@@ -1,9 +1,7 @@
 #include "gridcolumns.h"
 
 #include "db/error.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "db/filebytes.h"
 
 namespace tickets {
 
@@ -104,17 +102,12 @@ void saveLayout(const QString &path, const QList<GridColumn> &columns)
                     .arg(c.visible ? 1 : 0)
                     .toUtf8();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw vk::Error::fileUnwritable(path, file.errorString());
+    vk::writeFileBytes(path, text);
 }
 
 QList<GridColumn> loadLayout(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw vk::Error::fileUnreadable(path, file.errorString());
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = vk::readFileBytes(path).split('\n');
     const auto damaged = [&](int line) {
         return vk::Error(
             QStringLiteral("Invalid column layout in %1, line %2").arg(path).arg(line));

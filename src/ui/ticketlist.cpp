@@ -3,28 +3,17 @@
 #include "db/connection.h"
 #include "db/cp1250.h"
 #include "db/error.h"
+#include "db/filebytes.h"
 #include "db/sqlliteral.h"
 #include "ticketgrid.h"
 #include "tickets/listquery.h"
 #include "waitcursor.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSaveFile>
 
 namespace ui {
-
-namespace {
-
-void writeDump(const QString &path, const QString &statement)
-{
-    const QByteArray bytes = cp1250::encode(statement);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw vk::Error::fileUnwritable(path, file.errorString());
-}
-
-} // namespace
 
 TicketList::TicketList(db::Connection &connection, app::MainState &state, app::AppPaths paths,
                        TicketGrid *grid, QLabel *caption, QObject *parent)
@@ -50,7 +39,7 @@ void TicketList::rebuild()
     inputs.yearText = m_state.yearText;
     inputs.orderClause = m_state.orderClause;
     m_statement = tickets::listStatement(inputs);
-    writeDump(m_paths.inWorkingDir(QStringLiteral("a.txt")), m_statement);
+    vk::writeFileBytes(m_paths.inWorkingDir(QStringLiteral("a.txt")), cp1250::encode(m_statement));
     open();
     m_caption->setText(m_state.filterClause.isEmpty()
                            ? QString()
